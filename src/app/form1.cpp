@@ -1,0 +1,118 @@
+#include "app/form1.h"
+
+#include "app/run_command.h"
+#include "compose/tag_buttons.h"
+#include "save/save_command.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr char indexProperty[] = "index";
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tagwright"));
+    resize(pixels(clientWidthTwips), pixels(clientHeightTwips));
+
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlPlacement &placement : form1Layout()) {
+        QWidget *created = createControl(placement);
+        if (created->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(placement.tab, created);
+    }
+    std::ranges::sort(tabOrder);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    tabOrder.front().second->setFocus();
+
+    routeClicks();
+}
+
+QWidget *Form1::createControl(const ControlPlacement &placement)
+{
+    const QString text = QString::fromUtf8(placement.text);
+    QWidget *created = nullptr;
+    switch (placement.kind) {
+    case ControlPlacement::Button:
+        created = new QPushButton(text, this);
+        break;
+    case ControlPlacement::MultiLineBox: {
+        auto *multiLine = new QPlainTextEdit(text, this);
+        multiLine->setTabChangesFocus(true); // Tab walks the window's tab order
+        created = multiLine;
+        break;
+    }
+    case ControlPlacement::OneLineBox: {
+        auto *oneLine = new QLineEdit(text, this);
+        oneLine->setMaxLength(std::numeric_limits<int>::max()); // never cut what is pasted
+        created = oneLine;
+        break;
+    }
+    case ControlPlacement::Label: {
+        auto *caption = new QLabel(text, this);
+        caption->setTextFormat(Qt::PlainText);
+        caption->lower(); // a control that overlaps a label covers it
+        created = caption;
+        break;
+    }
+    }
+    created->setObjectName(QString::fromLatin1(placement.name));
+    if (placement.index >= 0)
+        created->setProperty(indexProperty, placement.index);
+    created->setGeometry(pixels(placement.left), pixels(placement.top), pixels(placement.width),
+                         pixels(placement.height));
+    return created;
+}
+
+// Which command each click runs. The members of a button array share one command, which
+// is given the clicked member's index.
+void Form1::routeClicks()
+{
+    QPlainTextEdit *hmbox = box("hmbox");
+    for (const char *tagPair : {"cmdhtm", "cmdItalic", "cmdBR", "cmdBold", "cmdBody"}) {
+        for (const int index : {0, 1}) {
+            onClick(button(tagPair, index),
+                    [=, this] { appendCaption(hmbox, button(tagPair, index)); });
+        }
+    }
+    onClick(button("cmdPara"), [=, this] { appendCaption(hmbox, button("cmdPara")); });
+    onClick(button("cmdSave"), [=, this] { saveMainBox(m_commonDialog1, hmbox, this); });
+}
+
+void Form1::onClick(QAbstractButton *clicked, std::function<void()> command)
+{
+    connect(clicked, &QAbstractButton::clicked, this,
+            [this, command = std::move(command)] { runCommand(this, command); });
+}
+
+QWidget *Form1::control(const QString &name, int index) const
+{
+    const auto named = findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    const auto found = std::ranges::find_if(named, [index](const QWidget *candidate) {
+        const QVariant member = candidate->property(indexProperty);
+        return member.isValid() ? member.toInt() == index : index < 0;
+    });
+    return found == named.end() ? nullptr : *found;
+}
+
+QAbstractButton *Form1::button(const char *name, int index) const
+{
+    return qobject_cast<QAbstractButton *>(control(QString::fromLatin1(name), index));
+}
+
+QPlainTextEdit *Form1::box(const char *name) const
+{
+    return qobject_cast<QPlainTextEdit *>(control(QString::fromLatin1(name)));
+}

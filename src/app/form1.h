@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/form1_layout.h"
+#include "save/common_dialog.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QAbstractButton;
+class QPlainTextEdit;
+
+// Tagwright's one window. The layout table (form1_layout.cpp) lists its controls, where they
+// stand and their tab order; this class builds them and routes each click to its command.
+// The commands (compose/ and save/) are given the controls they read and write, and keep
+// nothing between clicks: all state lives in the controls and in the save dialog.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    // A control by its name; a member of a button array by its name and index.
+    QWidget *control(const QString &name, int index = -1) const;
+    CommonDialog &CommonDialog1() { return m_commonDialog1; }
+
+private:
+    QWidget *createControl(const ControlPlacement &placement);
+    void routeClicks();
+    void onClick(QAbstractButton *button, std::function<void()> command);
+
+    QAbstractButton *button(const char *name, int index = -1) const;
+    QPlainTextEdit *box(const char *name) const;
+
+    CommonDialog m_commonDialog1;
+};

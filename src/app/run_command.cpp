@@ -1,0 +1,20 @@
+#include "app/run_command.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+void runCommand(QWidget *window, const std::function<void()> &command)
+{
+    QString failure;
+    try {
+        command();
+        return;
+    } catch (const std::bad_alloc &) {
+        failure = QStringLiteral("There is not enough memory.");
+    } catch (const std::exception &error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    QMessageBox::critical(window, QStringLiteral("Tagwright"),
+                          QStringLiteral("The command could not be finished.\n\n%1").arg(failure));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs one command. An unexpected error inside it is reported in an error box over the
+// window and the program goes on; the user's texts stay as they are.
+void runCommand(QWidget *window, const std::function<void()> &command);

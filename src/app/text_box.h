@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QPlainTextEdit;
+
+// A multi-line box's text as commands read and write it: every line break is CR LF.
+// The editor keeps its own breaks internally; these functions translate at the border.
+namespace TextBox {
+
+QString text(const QPlainTextEdit *box);
+
+// Same result as replacing the whole text by text(box) + piece, done as an insertion at
+// the end so that its cost follows the piece, not the box. The caret and selection stay.
+void append(QPlainTextEdit *box, const QString &piece);
+
+void clear(QPlainTextEdit *box);
+
+} // namespace TextBox

@@ -1,0 +1,10 @@
+#include "compose/tag_buttons.h"
+
+#include "app/text_box.h"
+
+#include <QAbstractButton>
+
+void appendCaption(QPlainTextEdit *hmbox, const QAbstractButton *button)
+{
+    TextBox::append(hmbox, button->text());
+}

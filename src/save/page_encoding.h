@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringView>
+
+// The page file is 8-bit text. ASCII goes out byte for byte; other characters use the
+// code page, and a character the code page cannot hold becomes an HTML numeric character
+// reference ("&#26085;"), so nothing the user typed is lost.
+
+// The code page for the page file: the locale's own 8-bit character set if it has one,
+// else windows-1252, which browsers assume for a page that declares no charset.
+QByteArray pageCodeset();
+
+// The choice behind pageCodeset(), given the locale's character set and the most bytes
+// one of its characters takes.
+QByteArray chooseCodeset(const QByteArray &localeCodeset, int maxBytesPerCharacter);
+
+// Encodes text in an 8-bit codeset that iconv knows. A lone surrogate is written as the
+// reference of U+FFFD. The text is HTML source: an "&" is written as it stands.
+QByteArray encodePage(QStringView text, const QByteArray &codeset);
