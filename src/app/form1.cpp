@@ -1,7 +1,9 @@
 #include "app/form1.h"
 
 #include "app/run_command.h"
+#include "compose/image_link.h"
 #include "compose/tag_buttons.h"
+#include "compose/transfer.h"
 #include "save/save_command.h"
 
 #include <QLabel>
@@ -81,6 +83,7 @@ QWidget *Form1::createControl(const ControlPlacement &placement)
 void Form1::routeClicks()
 {
     QPlainTextEdit *hmbox = box("hmbox");
+    QPlainTextEdit *txtTest = box("txtTest");
     for (const char *tagPair : {"cmdhtm", "cmdItalic", "cmdBR", "cmdBold", "cmdBody"}) {
         for (const int index : {0, 1}) {
             onClick(button(tagPair, index),
@@ -88,6 +91,12 @@ void Form1::routeClicks()
         }
     }
     onClick(button("cmdPara"), [=, this] { appendCaption(hmbox, button("cmdPara")); });
+    onClick(button("cmdImage"), [=, this] { buildImage(txtTest, label("q"), field("txtIMG")); });
+    onClick(button("hrefbutt"),
+            [=, this] { buildLink(txtTest, label("q"), field("txtHtml"), field("txtHTMcap")); });
+    onClick(button("cmdDrag"), [=] { dragDown(hmbox, txtTest); });
+    onClick(button("cmdClear"), [=] { clearBox(hmbox); });
+    onClick(button("cmdTest"), [=] { clearBox(txtTest); });
     onClick(button("cmdSave"), [=, this] { saveMainBox(m_commonDialog1, hmbox, this); });
 }
 
@@ -115,4 +124,14 @@ QAbstractButton *Form1::button(const char *name, int index) const
 QPlainTextEdit *Form1::box(const char *name) const
 {
     return qobject_cast<QPlainTextEdit *>(control(QString::fromLatin1(name)));
+}
+
+QLineEdit *Form1::field(const char *name) const
+{
+    return qobject_cast<QLineEdit *>(control(QString::fromLatin1(name)));
+}
+
+QLabel *Form1::label(const char *name) const
+{
+    return qobject_cast<QLabel *>(control(QString::fromLatin1(name)));
 }

@@ -8,6 +8,8 @@
 #include <functional>
 
 class QAbstractButton;
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 
 // Tagwright's one window. The layout table (form1_layout.cpp) lists its controls, where they
@@ -32,6 +34,8 @@ private:
 
     QAbstractButton *button(const char *name, int index = -1) const;
     QPlainTextEdit *box(const char *name) const;
+    QLineEdit *field(const char *name) const;
+    QLabel *label(const char *name) const;
 
     CommonDialog m_commonDialog1;
 };

@@ -1,0 +1,13 @@
+#include "compose/transfer.h"
+
+#include "app/text_box.h"
+
+void dragDown(QPlainTextEdit *hmbox, const QPlainTextEdit *txtTest)
+{
+    TextBox::append(hmbox, TextBox::text(txtTest));
+}
+
+void clearBox(QPlainTextEdit *box)
+{
+    TextBox::clear(box);
+}
