@@ -21,6 +21,8 @@ WAIT_SECONDS = 10
 EXIT_SECONDS = 5
 KEY_DELAY_MS = "15"
 MAIN_TITLE = "^Tagwright$"
+# The characters beyond the keyboard layout that cases type; each gets a key of its own.
+EXTRA_CHARACTERS = "\u00e9\u20ac\u65e5\u672c\U0001F600"
 SAVE_DIALOG_TITLE = "^Save As$"
 
 
@@ -68,6 +70,7 @@ class Session:
         try:
             self.step("start an X server")
             self._screen = VirtualScreen(os.path.join(self._root, "xvfb.log"))
+            xlib.bind_keys(self._screen.name, EXTRA_CHARACTERS)
             self.step("start the program and wait for its window")
             self._program_log = open(os.path.join(self._root, "program.log"), "wb")
             environment = {
@@ -197,8 +200,15 @@ class Session:
         self.xdotool("key", "--delay", KEY_DELAY_MS, *keys)
 
     def type(self, window, text):
+        """Types ASCII with xdotool type and each extra character on its own key."""
         self.focus(window)
-        self.xdotool("type", "--delay", KEY_DELAY_MS, text)
+        for run in re.findall(r"[\x20-\x7e]+|[^\x20-\x7e]", text):
+            if run.isascii():
+                self.xdotool("type", "--delay", KEY_DELAY_MS, run)
+            elif run in EXTRA_CHARACTERS:
+                self.xdotool("key", f"U{ord(run):04X}")
+            else:
+                raise CaseFailed(f"{run!r} has no key: add it to EXTRA_CHARACTERS")
 
     # ---- the save dialog -------------------------------------------------------------------
 

@@ -1,5 +1,6 @@
-"""The two things the command-line X tools cannot do, done through libX11 with ctypes:
-asking a window to close the way a window manager does, and a PNG of the whole screen."""
+"""What the command-line X tools cannot do, done through libX11 with ctypes: giving
+characters beyond the keyboard layout keys of their own, asking a window to close the way a
+window manager does, and a PNG of the whole screen."""
 
 import ctypes
 import ctypes.util
@@ -71,6 +72,13 @@ def _x11():
     library.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
                                   ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
     library.XFree.argtypes = [ctypes.c_void_p]
+    library.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int),
+                                         ctypes.POINTER(ctypes.c_int)]
+    library.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+    library.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
+                                            ctypes.POINTER(ctypes.c_int)]
+    library.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                               ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
     return library
 
 
@@ -86,6 +94,37 @@ class _Connection:
 
     def __exit__(self, *exception):
         _x11().XCloseDisplay(self.display)
+
+
+def keysym(character):
+    """The keysym that stands for a character, as Xlib's XStringToKeysym("U+hex") gives it."""
+    code = ord(character)
+    return code if code < 0x100 else 0x01000000 | code
+
+
+def bind_keys(display_name, characters):
+    """Puts each character on a key of its own that had no symbol, for good.
+
+    Typing a character the layout lacks makes xdotool rebind a spare key for a moment; a
+    program that reads the key after the rebinding is undone sees the wrong character or
+    none. Keys bound before the program starts are in its keymap from the beginning."""
+    with _Connection(display_name) as display:
+        lowest, highest = ctypes.c_int(), ctypes.c_int()
+        _x11().XDisplayKeycodes(display, ctypes.byref(lowest), ctypes.byref(highest))
+        count = highest.value - lowest.value + 1
+        per_key = ctypes.c_int()
+        table = _x11().XGetKeyboardMapping(display, lowest.value, count, ctypes.byref(per_key))
+        try:
+            spare = [lowest.value + key for key in range(count)
+                     if not any(table[key * per_key.value:(key + 1) * per_key.value])]
+        finally:
+            _x11().XFree(table)
+        if len(spare) < len(characters):
+            raise RuntimeError(f"only {len(spare)} spare keys for {len(characters)} characters")
+        for keycode, character in zip(spare, characters):
+            both_levels = (ctypes.c_ulong * 2)(keysym(character), keysym(character))
+            _x11().XChangeKeyboardMapping(display, keycode, 2, both_levels, 1)
+        _x11().XSync(display, False)
 
 
 def request_close(display_name, window):
