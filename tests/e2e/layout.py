@@ -33,7 +33,20 @@ PLACES = {
 }
 
 
-def centre(name, index=-1):
-    """The pixel at the centre of a control's place, relative to the client area."""
-    left, top, width, height = PLACES[(name, index)]
-    return ((left + width // 2) // TWIPS_PER_PIXEL, (top + height // 2) // TWIPS_PER_PIXEL)
+CENTRE = "centre"
+TOP_LEFT = "top left"
+BOTTOM_RIGHT = "bottom right"
+# How far inside its place's edges a corner click lands. Neighbouring tag buttons overlap by
+# one pixel, so a click right at an edge could rightly hit the neighbour.
+CORNER_INSET = 3
+
+
+def point(name, index=-1, where=CENTRE):
+    """A pixel of a control's place, relative to the client area: its centre, or just inside
+    its top-left or bottom-right corner."""
+    left, top, width, height = (twips // TWIPS_PER_PIXEL for twips in PLACES[(name, index)])
+    if where == TOP_LEFT:
+        return (left + CORNER_INSET, top + CORNER_INSET)
+    if where == BOTTOM_RIGHT:
+        return (left + width - 1 - CORNER_INSET, top + height - 1 - CORNER_INSET)
+    return (left + width // 2, top + height // 2)

@@ -180,11 +180,11 @@ class Session:
 
     # ---- hands -----------------------------------------------------------------------------
 
-    def click(self, name, index=-1):
-        """Clicks the centre of a control's place in the main window."""
+    def click(self, name, index=-1, where=layout.CENTRE):
+        """Clicks a control's place in the main window, by default at its centre."""
         # The X server takes the pointer move and the click in order, so no wait between
         # them is needed (xdotool's --sync would wait forever if the pointer is already there).
-        x, y = layout.centre(name, index)
+        x, y = layout.point(name, index, where)
         self.xdotool("mousemove", "--window", str(self.main_window), str(x), str(y), "click",
                      "1")
 
@@ -216,7 +216,10 @@ class Session:
         return self.wait_for_new_window(SAVE_DIALOG_TITLE, "the save dialog")
 
     def click_save(self):
-        self.click("cmdSave")
+        return self.click_save_at(layout.CENTRE)
+
+    def click_save_at(self, where):
+        self.click("cmdSave", where=where)
         return self.wait_for_save_dialog()
 
     def enter_file_name(self, dialog, path, replace=False):

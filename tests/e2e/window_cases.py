@@ -8,6 +8,8 @@ TAG_BUTTONS_ON_SCREEN = [("cmdhtm", 1), ("cmdhtm", 0), ("cmdItalic", 0), ("cmdIt
                          ("cmdBR", 0), ("cmdBR", 1), ("cmdBold", 0), ("cmdBold", 1),
                          ("cmdBody", 0), ("cmdBody", 1), ("cmdPara", -1)]
 TAGS_ON_SCREEN = b"<html></html><I></I><br></br><B></B><Body></Body><P>"
+TAGS_TWICE = b"<html><html></html></html><I><I></I></I><br><br></br></br><B><B></B></B>" \
+             b"<Body><Body></Body></Body><P><P>"
 
 
 @case()
@@ -56,6 +58,51 @@ def every_control_works_where_the_layout_puts_it(session):
     session.click("cmdDrag")
     session.save_as(session.path("third.html"))
     session.expect_file(session.path("third.html"), b'<P>m<img SRC="pic.gif">s')
+
+
+@case()
+def every_control_answers_across_its_whole_place(session):
+    # Each control is clicked just inside two opposite corners of its place, so one that is
+    # smaller than its place or shifted misses a click. Between two clicks on one box the
+    # focus moves elsewhere, so a missed click sends the typing to the wrong box.
+    session.step("click every tag button near both corners")
+    for name, index in TAG_BUTTONS_ON_SCREEN:
+        for corner in (layout.TOP_LEFT, layout.BOTTOM_RIGHT):
+            session.click(name, index, corner)
+
+    session.step("type into every box after clicking near its corners")
+    for corner, texts in [(layout.TOP_LEFT, "ihc[("), (layout.BOTTOM_RIGHT, "IHC])")]:
+        for box, text in zip(["txtIMG", "txtHtml", "txtHTMcap", "hmbox", "txtTest"], texts):
+            session.click(box, where=corner)
+            session.type(session.main_window, text)
+
+    session.step("Dragdown, Clear Test, Image, Dragdown near their corners, then save")
+    session.click("cmdDrag", where=layout.TOP_LEFT)
+    session.click("cmdTest", where=layout.TOP_LEFT)
+    session.click("cmdImage", where=layout.TOP_LEFT)
+    session.click("cmdDrag", where=layout.BOTTOM_RIGHT)
+    session.enter_file_name(session.click_save_at(layout.TOP_LEFT), session.path("first.html"))
+    image = b'<img SRC="iI">'
+    session.expect_file(session.path("first.html"),
+                        b"[" + TAGS_TWICE + b"](Test\r\n)" + image)
+
+    session.step("Clear Test, Link, Image, Link, Clear Main near their corners, then save")
+    session.click("cmdTest", where=layout.BOTTOM_RIGHT)
+    session.click("hrefbutt", where=layout.TOP_LEFT)
+    session.click("cmdImage", where=layout.BOTTOM_RIGHT)
+    session.click("hrefbutt", where=layout.BOTTOM_RIGHT)
+    session.click("cmdClear", where=layout.TOP_LEFT)
+    session.click("cmdDrag")
+    session.enter_file_name(session.click_save_at(layout.BOTTOM_RIGHT),
+                            session.path("second.html"))
+    link = b'<a href ="hH">cC</a>'
+    session.expect_file(session.path("second.html"), link + image + link)
+
+    session.step("Clear Main near its other corner, then <P> and save")
+    session.click("cmdClear", where=layout.BOTTOM_RIGHT)
+    session.click("cmdPara")
+    session.save_as(session.path("third.html"))
+    session.expect_file(session.path("third.html"), b"<P>")
 
 
 @case()
