@@ -27,7 +27,7 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 screenshot: build
-	tools/install-deps xvfb xdotool imagemagick
+	tools/install-deps xvfb xauth xdotool imagemagick
 	tools/screenshot $(BUILD)/tagwright docs/screenshot.png
 
 format:
