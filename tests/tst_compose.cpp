@@ -1,5 +1,5 @@
-#include "app/form1.h"
 #include "app/text_box.h"
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -40,43 +40,22 @@ private slots:
     void lineBreaksReadAsCrLf();
 
 private:
-    void click(const char *name, int index = -1);
-    QPlainTextEdit *box(const char *name) const;
-    QLineEdit *field(const char *name) const;
+    void click(const char *name, int index = -1) { m_window.click(name, index); }
+    QPlainTextEdit *box(const char *name) const { return m_window.box(name); }
+    QLineEdit *field(const char *name) const { return m_window.field(name); }
     QString text(const char *name) const { return TextBox::text(box(name)); }
 
-    Form1 *m_form = nullptr;
+    WindowFixture m_window;
 };
 
 void tst_Compose::init()
 {
-    m_form = new Form1;
-    m_form->show();
-    QApplication::setActiveWindow(m_form);
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(m_window.open());
 }
 
 void tst_Compose::cleanup()
 {
-    delete m_form;
-    m_form = nullptr;
-}
-
-void tst_Compose::click(const char *name, int index)
-{
-    auto *button = qobject_cast<QAbstractButton *>(m_form->control(name, index));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QPlainTextEdit *tst_Compose::box(const char *name) const
-{
-    return qobject_cast<QPlainTextEdit *>(m_form->control(name));
-}
-
-QLineEdit *tst_Compose::field(const char *name) const
-{
-    return qobject_cast<QLineEdit *>(m_form->control(name));
+    m_window.close();
 }
 
 void tst_Compose::tagButtonAppendsItsCaption_data()
@@ -193,7 +172,7 @@ void tst_Compose::imageAndLinkBuildTheirTags()
 void tst_Compose::buildersReadTheQuoteFromTheLabel()
 {
     // The quote is whatever the label q holds at the click, so a changed label shows in the tag.
-    auto *q = m_form->findChild<QLabel *>(u"q"_s);
+    auto *q = m_window.form()->findChild<QLabel *>(u"q"_s);
     q->setText(u"'"_s);
     field("txtIMG")->setText(u"p.gif"_s);
     click("cmdImage");

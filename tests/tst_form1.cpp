@@ -1,7 +1,7 @@
-#include "app/form1.h"
 #include "app/run_command.h"
 #include "app/text_box.h"
 #include "modal_catcher.h"
+#include "window_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,21 +36,19 @@ private slots:
 private:
     QString focusedControl() const;
 
+    WindowFixture m_window;
     Form1 *m_form = nullptr;
 };
 
 void tst_Form1::init()
 {
-    m_form = new Form1;
-    m_form->show();
-    QApplication::setActiveWindow(m_form);
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(m_window.open());
+    m_form = m_window.form();
 }
 
 void tst_Form1::cleanup()
 {
-    delete m_form;
-    m_form = nullptr;
+    m_window.close();
 }
 
 // The name of the focused control as written in the layout: name, or name(index).

@@ -19,14 +19,10 @@ class tst_PageFile : public QObject
 private slots:
     void init();
 
-    void writesExactlyTheBytes();
-    void replacesALongerFile();
     void writesThroughASymbolicLink();
     void keepsTheFilesPermissions();
     void writesIntoAFifoInPlace();
 
-    void failureLeavesEverythingAsItWas_data();
-    void failureLeavesEverythingAsItWas();
     void permissionDenied();
     void diskFull();
 
@@ -72,24 +68,6 @@ void tst_PageFile::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-}
-
-void tst_PageFile::writesExactlyTheBytes()
-{
-    QString reason;
-    QVERIFY(writePageFile(path(u"page.html"_s), "abc"_ba, &reason));
-    QCOMPARE(contents(path(u"page.html"_s)), "abc"_ba);
-    QVERIFY(writePageFile(path(u"empty.html"_s), QByteArray(), &reason));
-    QCOMPARE(QFileInfo(path(u"empty.html"_s)).size(), 0);
-    QCOMPARE(entries(m_dir->path()), QStringList({u"empty.html"_s, u"page.html"_s}));
-}
-
-void tst_PageFile::replacesALongerFile()
-{
-    put(path(u"page.html"_s), QByteArray(10000, 'o'));
-    QString reason;
-    QVERIFY(writePageFile(path(u"page.html"_s), "new"_ba, &reason));
-    QCOMPARE(contents(path(u"page.html"_s)), "new"_ba);
 }
 
 void tst_PageFile::writesThroughASymbolicLink()
@@ -139,34 +117,6 @@ void tst_PageFile::writesIntoAFifoInPlace()
     };
     QCOMPARE(::stat(fifo.constData(), &status), 0);
     QVERIFY(S_ISFIFO(status.st_mode));
-}
-
-void tst_PageFile::failureLeavesEverythingAsItWas_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing directory") << "missing/page.html"
-                                       << "No such file or directory";
-    QTest::newRow("directory as the path") << "folder"
-                                           << "directory";
-    QTest::newRow("regular file as the parent") << "earlier.html/page.html"
-                                                << "Not a directory";
-    QTest::newRow("too long a name") << QString(300, u'n') << "File name too long";
-}
-
-void tst_PageFile::failureLeavesEverythingAsItWas()
-{
-    QFETCH(QString, target);
-    QFETCH(QString, reason);
-    put(path(u"earlier.html"_s), "earlier page"_ba);
-    QVERIFY(QDir(m_dir->path()).mkdir(u"folder"_s));
-    const QStringList before = entries(m_dir->path());
-
-    QString given;
-    QVERIFY(!writePageFile(path(target), "new page"_ba, &given));
-    QVERIFY2(given.contains(reason), qPrintable(given));
-    QCOMPARE(entries(m_dir->path()), before);
-    QCOMPARE(contents(path(u"earlier.html"_s)), "earlier page"_ba);
 }
 
 // Runs this test function again in a child process and takes over its result.

@@ -1,6 +1,6 @@
-#include "app/form1.h"
 #include "app/text_box.h"
 #include "modal_catcher.h"
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -36,12 +36,12 @@ private slots:
     void composedPageIsSavedByteForByte();
 
 private:
-    void click(const char *name, int index = -1);
+    void click(const char *name, int index = -1) { m_window.click(name, index); }
     void saveTo(const QString &path);
-    QPlainTextEdit *box(const char *name) const;
+    QPlainTextEdit *box(const char *name) const { return m_window.box(name); }
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
-    Form1 *m_form = nullptr;
+    WindowFixture m_window;
     std::unique_ptr<QTemporaryDir> m_dir;
     QStringList m_offered; // what the dialog offered each time it opened
 };
@@ -68,37 +68,22 @@ void tst_SaveCommand::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_offered.clear();
-    m_form = new Form1;
-    m_form->show();
-    QApplication::setActiveWindow(m_form);
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(m_window.open());
 }
 
 void tst_SaveCommand::cleanup()
 {
-    delete m_form;
-    m_form = nullptr;
-}
-
-void tst_SaveCommand::click(const char *name, int index)
-{
-    auto *button = qobject_cast<QAbstractButton *>(m_form->control(name, index));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QPlainTextEdit *tst_SaveCommand::box(const char *name) const
-{
-    return qobject_cast<QPlainTextEdit *>(m_form->control(name));
+    m_window.close();
 }
 
 // Clicks Save with the dialog answering path; an empty path is a cancel.
 void tst_SaveCommand::saveTo(const QString &answer)
 {
-    m_form->CommonDialog1().setChooser([this, answer](QWidget *, const QString &lastFileName) {
-        m_offered << lastFileName;
-        return answer;
-    });
+    m_window.form()->CommonDialog1().setChooser(
+            [this, answer](QWidget *, const QString &lastFileName) {
+                m_offered << lastFileName;
+                return answer;
+            });
     click("cmdSave");
 }
 
@@ -128,7 +113,7 @@ void tst_SaveCommand::savesThroughTheFileDialog()
     click("cmdSave");
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(contents(path(u"page.html"_s)), "<html>\r\n</html>"_ba);
-    QCOMPARE(m_form->CommonDialog1().fileName(), path(u"page.html"_s));
+    QCOMPARE(m_window.form()->CommonDialog1().fileName(), path(u"page.html"_s));
 
     // The dialog opens on the last name; cancelling it writes nothing and empties the name.
     TextBox::append(box("hmbox"), u"more"_s);
@@ -138,7 +123,7 @@ void tst_SaveCommand::savesThroughTheFileDialog()
     QCOMPARE(offeredName, u"page.html"_s);
     QCOMPARE(offeredDirectory, QDir(m_dir->path()).absolutePath());
     QCOMPARE(contents(path(u"page.html"_s)), "<html>\r\n</html>"_ba);
-    QCOMPARE(m_form->CommonDialog1().fileName(), QString());
+    QCOMPARE(m_window.form()->CommonDialog1().fileName(), QString());
 }
 
 void tst_SaveCommand::fileHoldsTheMainBoxExactly_data()
@@ -205,7 +190,7 @@ void tst_SaveCommand::cancelNeverWrites()
     TextBox::append(box("hmbox"), u" and changed"_s);
     saveTo(QString());
     QCOMPARE(contents(path(u"page.html"_s)), "saved"_ba);
-    QCOMPARE(m_form->CommonDialog1().fileName(), QString());
+    QCOMPARE(m_window.form()->CommonDialog1().fileName(), QString());
     saveTo(QString()); // a second cancel is offered no name at all
     QCOMPARE(m_offered, QStringList({QString(), path(u"page.html"_s), QString()}));
 }
@@ -220,6 +205,7 @@ void tst_SaveCommand::failedSaveReportsAndLosesNothing_data()
                                            << "directory";
     QTest::newRow("regular file as the parent") << "earlier.html/page.html"
                                                 << "Not a directory";
+    QTest::newRow("too long a name") << QString(300, u'n') << "File name too long";
     QTest::newRow("under /proc") << "/proc/tagwright-page.html"
                                  << "No such file or directory";
 }
@@ -244,7 +230,7 @@ void tst_SaveCommand::failedSaveReportsAndLosesNothing()
         QVERIFY2(catcher.lastText().contains(reason), qPrintable(catcher.lastText()));
         QCOMPARE(catcher.lastIcon(), QMessageBox::Critical);
     }
-    QVERIFY(m_form->isVisible());
+    QVERIFY(m_window.form()->isVisible());
     QCOMPARE(TextBox::text(box("hmbox")), page);
     QCOMPARE(TextBox::text(box("txtTest")), u"Test\r\n"_s);
     QCOMPARE(contents(path(u"earlier.html"_s)), "earlier page"_ba);
@@ -269,8 +255,8 @@ void tst_SaveCommand::composedPageIsSavedByteForByte()
         QTest::sendKeyEvent(QTest::Click, hmbox, Qt::Key_unknown, character, Qt::NoModifier);
     QTest::keyClick(hmbox, Qt::Key_Return);
     click("cmdTest");
-    qobject_cast<QLineEdit *>(m_form->control(u"txtHtml"_s))->setText(u"menu.htm"_s);
-    qobject_cast<QLineEdit *>(m_form->control(u"txtHTMcap"_s))->setText(u"Menu"_s);
+    m_window.field("txtHtml")->setText(u"menu.htm"_s);
+    m_window.field("txtHTMcap")->setText(u"Menu"_s);
     click("hrefbutt");
     click("cmdDrag");
     click("cmdBR", 0);
