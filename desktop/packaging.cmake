@@ -14,8 +14,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/tagwright/tagwright)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt picks its Wayland platform plugin up at run time, so no library names it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Plugins Qt loads at run time, so no library names them: the Wayland platform, and the SVG
+# reader that turns the installed icon into the window's icon.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "One window holds the page source in a large main box; buttons append tags such as
