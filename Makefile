@@ -3,7 +3,7 @@ BUILD := build
 JOBS := $(shell nproc)
 CMAKE_FLAGS := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-.PHONY: all deps configure build run test screenshot format clean
+.PHONY: all deps configure build run test install package screenshot format clean
 
 all: build
 
@@ -26,8 +26,15 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# Installs under /usr/local, or under PREFIX=...; DESTDIR=... stages the files elsewhere.
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# Builds $(BUILD)/tagwright_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
+
 screenshot: build
-	tools/install-deps xvfb xauth xdotool imagemagick
 	tools/screenshot $(BUILD)/tagwright docs/screenshot.png
 
 format:

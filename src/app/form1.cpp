@@ -71,6 +71,8 @@ QWidget *Form1::createControl(const ControlPlacement &placement)
     }
     }
     created->setObjectName(QString::fromLatin1(placement.name));
+    if (placement.accessibleName)
+        created->setAccessibleName(QString::fromUtf8(placement.accessibleName));
     if (placement.index >= 0)
         created->setProperty(indexProperty, placement.index);
     created->setGeometry(pixels(placement.left), pixels(placement.top), pixels(placement.width),

@@ -8,7 +8,7 @@ using enum ControlPlacement::Kind;
 // The tab order is its own column; it does not follow the screen.
 // clang-format off
 constexpr ControlPlacement layout[] = {
-    // tab  kind          name         index  text           left   top  width height
+    // tab  kind          name         index  text           left   top  width height  accessible name
     {11, Button,       "cmdhtm",     1, "<html>",        120,  120,  735,  255},
     { 0, Button,       "cmdhtm",     0, "</html>",       840,  120,  735,  255},
     { 6, Button,       "cmdItalic",  0, "<I>",          1560,  120,  735,  255},
@@ -22,20 +22,20 @@ constexpr ControlPlacement layout[] = {
     {17, Button,       "cmdPara",   -1, "<P>",          7320,  120,  735,  255},
 
     { 1, Button,       "hrefbutt",  -1, "Link",          120,  480, 1455,  255},
-    {13, OneLineBox,   "txtHtml",   -1, "",             1680,  480, 6375,  285},
+    {13, OneLineBox,   "txtHtml",   -1, "",             1680,  480, 6375,  285, "Link target"},
     {16, Label,        "Label1",    -1, "Link Caption",  480,  840, 1095,  255},
-    {15, OneLineBox,   "txtHTMcap", -1, "",             1680,  840, 6375,  285},
+    {15, OneLineBox,   "txtHTMcap", -1, "",             1680,  840, 6375,  285, "Link caption"},
     { 2, Button,       "cmdImage",  -1, "Image",         120, 1200, 1455,  255},
-    {14, OneLineBox,   "txtIMG",    -1, "",             1680, 1200, 6375,  285},
+    {14, OneLineBox,   "txtIMG",    -1, "",             1680, 1200, 6375,  285, "Image source"},
 
-    { 8, MultiLineBox, "txtTest",   -1, "Test\r\n",      120, 1680, 7935, 2055},
+    { 8, MultiLineBox, "txtTest",   -1, "Test\r\n",      120, 1680, 7935, 2055, "Scratch box"},
 
     {21, Button,       "cmdClear",  -1, "Clear Main",    120, 3840, 1215,  375},
     {23, Button,       "cmdTest",   -1, "Clear Test",   1440, 3840, 1215,  375},
     {22, Button,       "cmdSave",   -1, "Save",         3480, 3840,  975,  375},
     { 9, Button,       "cmdDrag",   -1, "Dragdown",     6840, 3840, 1215,  375},
 
-    { 3, MultiLineBox, "hmbox",     -1, "",              120, 4320, 7935, 4815},
+    { 3, MultiLineBox, "hmbox",     -1, "",              120, 4320, 7935, 4815, "Main box"},
     // The quote for attribute values; it lies under the main box and is never seen.
     {20, Label,        "q",         -1, "\"",           6840, 5040,  135,  135},
 };

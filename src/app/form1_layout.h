@@ -17,6 +17,8 @@ struct ControlPlacement
     int top;
     int width;
     int height;
+    // What a screen reader calls a control that has no caption; captions name the others.
+    const char *accessibleName = nullptr;
 };
 
 inline constexpr int twipsPerPixel = 15;

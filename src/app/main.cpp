@@ -1,10 +1,15 @@
 #include "app/form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Ties the window to its installed desktop entry and icon (TAGWRIGHT_APP_ID comes from
+    // desktop/CMakeLists.txt), so the desktop shows the program's own name and icon for it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAGWRIGHT_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TAGWRIGHT_APP_ID)));
     Form1 form;
     form.show();
     return app.exec();

@@ -4,6 +4,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace TextBox {
 
 QString text(const QPlainTextEdit *box)
@@ -32,7 +34,21 @@ void append(QPlainTextEdit *box, const QString &piece)
     // gives back exactly the same text as setting the concatenation would.
     QTextCursor end(box->document());
     end.movePosition(QTextCursor::End);
+    const int oldEnd = end.position();
+    const QTextCursor user = box->textCursor();
+    const int anchor = user.anchor();
+    const int position = user.position();
+
     end.insertText(piece);
+
+    // A caret at the end moves on past the piece, so typing goes on after it, but a selection
+    // that reached the end keeps what it held.
+    if (anchor != position && std::max(anchor, position) == oldEnd) {
+        QTextCursor selection(box->document());
+        selection.setPosition(anchor);
+        selection.setPosition(position, QTextCursor::KeepAnchor);
+        box->setTextCursor(selection);
+    }
 }
 
 void clear(QPlainTextEdit *box)

@@ -6,6 +6,20 @@
 
 namespace {
 
+// A write can stop short, for instance when the disk fills up; only the write after it
+// reports why, so keep writing until every byte is out or a write fails.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0)
+            return false;
+        written += step;
+    }
+    return true;
+}
+
 // A FIFO, a device or a socket is written in place: a new file renamed over it would
 // replace it.
 bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
@@ -15,7 +29,7 @@ bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
         *reason = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    if (!writeAll(file, bytes)) {
         *reason = file.errorString();
         return false;
     }
@@ -39,7 +53,7 @@ bool writePageFile(const QString &path, const QByteArray &bytes, QString *reason
     }
     // On a full disk the last bytes may only fail at flush(), and commit() can then still
     // report success, so every step is checked before the rename.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeAll(file, bytes) || !file.flush()) {
         *reason = file.errorString();
         file.cancelWriting();
         return false;

@@ -1,0 +1,27 @@
+# `make package`: a Debian package of what `cmake --install` installs, under /usr.
+# Its dependencies are read off the program's shared libraries by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tagwright)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "write an HTML page by hand, a tag at a time")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(TAGWRIGHT_MAINTAINER "Tagwright maintainers <tagwright@users.noreply.github.com>"
+    CACHE STRING "Maintainer named in the Debian package")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TAGWRIGHT_MAINTAINER})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/tagwright/tagwright)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Plugins Qt loads at run time, so no library names them: the Wayland platform, and the SVG
+# reader that turns the installed icon into the window's icon.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "One window holds the page source in a large main box; buttons append tags such as
+html, Body, B, I, br and P to its end. Image and link tags are built in a scratch
+box from one-line fields and copied into the page, and Save writes the page to a
+plain-text file.")
+
+include(CPack)

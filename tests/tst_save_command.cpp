@@ -1,0 +1,273 @@
+#include "app/text_box.h"
+#include "modal_catcher.h"
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <clocale>
+
+using namespace Qt::StringLiterals;
+
+// The Save button: the dialog, the bytes of the file, and failures that lose nothing.
+class tst_SaveCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void savesThroughTheFileDialog();
+    void fileHoldsTheMainBoxExactly_data();
+    void fileHoldsTheMainBoxExactly();
+    void longerEarlierFileIsFullyReplaced();
+    void savingTwiceGivesTheSameBytes();
+    void cancelNeverWrites();
+    void failedSaveReportsAndLosesNothing_data();
+    void failedSaveReportsAndLosesNothing();
+    void composedPageIsSavedByteForByte();
+
+private:
+    void click(const char *name, int index = -1) { m_window.click(name, index); }
+    void saveTo(const QString &path);
+    QPlainTextEdit *box(const char *name) const { return m_window.box(name); }
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    WindowFixture m_window;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_offered; // what the dialog offered each time it opened
+};
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)"_ba;
+}
+
+} // namespace
+
+void tst_SaveCommand::initTestCase()
+{
+    // The page's code page follows the locale: pin one, whose 8-bit fallback is windows-1252.
+    QVERIFY(std::setlocale(LC_ALL, "C.UTF-8"));
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+void tst_SaveCommand::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_offered.clear();
+    QVERIFY(m_window.open());
+}
+
+void tst_SaveCommand::cleanup()
+{
+    m_window.close();
+}
+
+// Clicks Save with the dialog answering path; an empty path is a cancel.
+void tst_SaveCommand::saveTo(const QString &answer)
+{
+    m_window.form()->CommonDialog1().setChooser(
+            [this, answer](QWidget *, const QString &lastFileName) {
+                m_offered << lastFileName;
+                return answer;
+            });
+    click("cmdSave");
+}
+
+void tst_SaveCommand::savesThroughTheFileDialog()
+{
+    // Answers the real file dialog as a user would: a path in the name field, then a button.
+    QString offeredName;
+    QString offeredDirectory;
+    const auto answerDialog
+            = [&](const QString &fileName, QDialogButtonBox::StandardButton pressed) {
+                  QTimer::singleShot(0, this, [&, fileName, pressed] {
+                      QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+                      auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                      auto *nameField = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
+                      QTRY_VERIFY(nameField && nameField->isVisible());
+                      offeredName = nameField->text();
+                      offeredDirectory = dialog->directory().absolutePath();
+                      if (!fileName.isEmpty())
+                          nameField->setText(fileName);
+                      auto *buttons = dialog->findChild<QDialogButtonBox *>(u"buttonBox"_s);
+                      QTest::mouseClick(buttons->button(pressed), Qt::LeftButton);
+                  });
+              };
+
+    TextBox::append(box("hmbox"), u"<html>\r\n</html>"_s);
+    answerDialog(path(u"page.html"_s), QDialogButtonBox::Save);
+    click("cmdSave");
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(contents(path(u"page.html"_s)), "<html>\r\n</html>"_ba);
+    QCOMPARE(m_window.form()->CommonDialog1().fileName(), path(u"page.html"_s));
+
+    // The dialog opens on the last name; cancelling it writes nothing and empties the name.
+    TextBox::append(box("hmbox"), u"more"_s);
+    answerDialog(QString(), QDialogButtonBox::Cancel);
+    click("cmdSave");
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(offeredName, u"page.html"_s);
+    QCOMPARE(offeredDirectory, QDir(m_dir->path()).absolutePath());
+    QCOMPARE(contents(path(u"page.html"_s)), "<html>\r\n</html>"_ba);
+    QCOMPARE(m_window.form()->CommonDialog1().fileName(), QString());
+}
+
+void tst_SaveCommand::fileHoldsTheMainBoxExactly_data()
+{
+    QTest::addColumn<QString>("main");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("abc, nothing before or after") << "abc"
+                                                  << "abc"_ba;
+    QTest::newRow("empty main box") << ""
+                                    << ""_ba;
+    QTest::newRow("CR LF between lines") << "one\r\ntwo\r\n\r\n"
+                                         << "one\r\ntwo\r\n\r\n"_ba;
+    QTest::newRow("lone LF read as a line break") << "a\nb"
+                                                  << "a\r\nb"_ba;
+    QTest::newRow("no-break space") << "a\u00a0b"
+                                    << "a\xa0"
+                                       "b"_ba;
+    QTest::newRow("windows-1252") << "caf\u00e9 5\u20ac"
+                                  << "caf\xe9 5\x80"_ba;
+    QTest::newRow("beyond the code page") << "\u65e5\u672c \U0001F600"
+                                          << "&#26085;&#26412; &#128512;"_ba;
+    QTest::newRow("typed entity kept") << "&eacute;&amp;"
+                                       << "&eacute;&amp;"_ba;
+}
+
+void tst_SaveCommand::fileHoldsTheMainBoxExactly()
+{
+    QFETCH(QString, main);
+    QFETCH(QByteArray, bytes);
+    TextBox::append(box("hmbox"), main);
+    TextBox::append(box("txtTest"), u"scratch only"_s);
+    saveTo(path(u"page.html"_s));
+    QCOMPARE(contents(path(u"page.html"_s)), bytes);
+    QCOMPARE(TextBox::text(box("hmbox")),
+             QString(main).replace(u"\r\n"_s, u"\n"_s).replace(u'\n', u"\r\n"_s));
+}
+
+void tst_SaveCommand::longerEarlierFileIsFullyReplaced()
+{
+    QFile earlier(path(u"page.html"_s));
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write(QByteArray(5000, 'x'));
+    earlier.close();
+    TextBox::append(box("hmbox"), u"short"_s);
+    saveTo(path(u"page.html"_s));
+    QCOMPARE(contents(path(u"page.html"_s)), "short"_ba);
+}
+
+void tst_SaveCommand::savingTwiceGivesTheSameBytes()
+{
+    TextBox::append(box("hmbox"), u"<P>twice\r\n\u00e9"_s);
+    saveTo(path(u"page.html"_s));
+    const QByteArray once = contents(path(u"page.html"_s));
+    saveTo(path(u"page.html"_s));
+    QCOMPARE(contents(path(u"page.html"_s)), once);
+    QCOMPARE(m_offered, QStringList({QString(), path(u"page.html"_s)}));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"page.html"_s});
+}
+
+void tst_SaveCommand::cancelNeverWrites()
+{
+    TextBox::append(box("hmbox"), u"saved"_s);
+    saveTo(path(u"page.html"_s));
+    TextBox::append(box("hmbox"), u" and changed"_s);
+    saveTo(QString());
+    QCOMPARE(contents(path(u"page.html"_s)), "saved"_ba);
+    QCOMPARE(m_window.form()->CommonDialog1().fileName(), QString());
+    saveTo(QString()); // a second cancel is offered no name at all
+    QCOMPARE(m_offered, QStringList({QString(), path(u"page.html"_s), QString()}));
+}
+
+void tst_SaveCommand::failedSaveReportsAndLosesNothing_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing directory") << "missing/page.html"
+                                       << "No such file or directory";
+    QTest::newRow("directory as the path") << ""
+                                           << "directory";
+    QTest::newRow("regular file as the parent") << "earlier.html/page.html"
+                                                << "Not a directory";
+    QTest::newRow("too long a name") << QString(300, u'n') << "File name too long";
+    QTest::newRow("under /proc") << "/proc/tagwright-page.html"
+                                 << "No such file or directory";
+}
+
+void tst_SaveCommand::failedSaveReportsAndLosesNothing()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    const QString fullPath = target.startsWith(u'/') ? target : path(target);
+    QFile earlier(path(u"earlier.html"_s));
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier page");
+    earlier.close();
+    const QString page = u"<html>\r\nunsaved \u00e9 work\r\n</html>"_s;
+    TextBox::append(box("hmbox"), page);
+
+    {
+        ModalCatcher catcher;
+        saveTo(fullPath);
+        QCOMPARE(catcher.caught(), 1);
+        QVERIFY2(catcher.lastText().contains(fullPath), qPrintable(catcher.lastText()));
+        QVERIFY2(catcher.lastText().contains(reason), qPrintable(catcher.lastText()));
+        QCOMPARE(catcher.lastIcon(), QMessageBox::Critical);
+    }
+    QVERIFY(m_window.form()->isVisible());
+    QCOMPARE(TextBox::text(box("hmbox")), page);
+    QCOMPARE(TextBox::text(box("txtTest")), u"Test\r\n"_s);
+    QCOMPARE(contents(path(u"earlier.html"_s)), "earlier page"_ba);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{u"earlier.html"_s});
+
+    // The program goes on, and the next save works.
+    saveTo(path(u"page.html"_s));
+    QCOMPARE(contents(path(u"page.html"_s)), "<html>\r\nunsaved \xe9 work\r\n</html>"_ba);
+}
+
+void tst_SaveCommand::composedPageIsSavedByteForByte()
+{
+    click("cmdhtm", 1);
+    click("cmdBody", 0);
+    QPlainTextEdit *hmbox = box("hmbox");
+    hmbox->setFocus();
+    QTest::keyClick(hmbox, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(hmbox, Qt::Key_Return);
+    click("cmdPara");
+    for (const QChar character : u"Caf\u00e9 \u20ac5"_s) // typed as a keyboard sends them
+        QTest::sendKeyEvent(QTest::Click, hmbox, Qt::Key_unknown, character, Qt::NoModifier);
+    QTest::keyClick(hmbox, Qt::Key_Return);
+    click("cmdTest");
+    m_window.field("txtHtml")->setText(u"menu.htm"_s);
+    m_window.field("txtHTMcap")->setText(u"Menu"_s);
+    click("hrefbutt");
+    click("cmdDrag");
+    click("cmdBR", 0);
+    click("cmdBody", 1);
+    click("cmdhtm", 0);
+    saveTo(path(u"page.html"_s));
+
+    QCOMPARE(contents(path(u"page.html"_s)),
+             "<html><Body>\r\n<P>Caf\xe9 \x80"
+             "5\r\n<a href =\"menu.htm\">Menu</a><br></Body></html>"_ba);
+}
+
+QTEST_MAIN(tst_SaveCommand)
+#include "tst_save_command.moc"
