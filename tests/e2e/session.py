@@ -121,9 +121,10 @@ class Session:
             slug = re.sub(r"[^A-Za-z0-9]+", "-", self._step).strip("-")[:60]
             shot = os.path.join(self._artifacts, f"{self._steps:02d}-{slug}.png")
             try:
-                xlib.save_screen(self._screen.name, shot)
+                subprocess.run(["import", "-display", self._screen.name, "-window", "root", shot],
+                               check=True, capture_output=True, timeout=WAIT_SECONDS)
                 print(f"screenshot of the failing step: {shot}")
-            except Exception as shot_error:
+            except (OSError, subprocess.SubprocessError) as shot_error:
                 print(f"no screenshot of the failing step: {shot_error}")
         if self._program is not None:
             self._program_log.flush()
