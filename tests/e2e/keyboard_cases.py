@@ -1,8 +1,8 @@
 """The window used with the keyboard alone: the first focus, Space on a button, Tab and
 Shift+Tab along the tab order, typing into the box that has the focus, and the save dialog.
 
-Each walk does something at every stop that leaves its own mark in the saved page, so a stop
-out of order, skipped or typed into the wrong box changes the file."""
+The walks act at nearly every stop, each time leaving a mark of their own in the saved page,
+so a stop out of order, skipped or typed into the wrong box changes the file."""
 
 from registry import case
 

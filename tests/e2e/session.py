@@ -97,6 +97,8 @@ class Session:
         if self._program is not None and self._program.poll() is None:
             self._program.kill()
             self._program.wait()
+        if self._program is not None:
+            self._program_log.close()
         if self._screen is not None:
             self._screen.stop()
         shutil.rmtree(self._root, ignore_errors=True)
