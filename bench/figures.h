@@ -1,0 +1,22 @@
+#pragma once
+
+#include "bench_plan.h"
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+// One row of the results table: a measured benchmark against its floor.
+struct FigureRow
+{
+    QString figure;
+    std::string measured; // benchmark names
+    std::string floor;
+    std::string counter; // empty: compare times; else compare this counter (bytes)
+    double maxRatio;
+    double maxSeconds = 0; // an absolute limit on the measured median; 0 for none
+};
+
+// Registers every benchmark the plan calls for and returns the table's rows.
+std::vector<FigureRow> registerFigures(const BenchPlan &plan);
