@@ -67,9 +67,11 @@ std::string padLeft(const std::string &text, std::size_t width)
 
 void MedianCollector::ReportRuns(const std::vector<Run> &runs)
 {
+    bool measured = false;
     for (const Run &run : runs) {
         if (run.run_type != Run::RT_Iteration)
             continue;
+        measured = true;
         Samples &samples = m_samples[run.run_name.function_name];
         if (run.error_occurred) {
             samples.error = run.error_message;
@@ -79,7 +81,7 @@ void MedianCollector::ReportRuns(const std::vector<Run> &runs)
         for (const auto &[name, counter] : run.counters)
             samples.counters[name].push_back(counter.value);
     }
-    if (!runs.empty())
+    if (measured)
         std::cerr << "measured: " << runs.front().run_name.function_name << std::endl;
 }
 
