@@ -1,6 +1,5 @@
 #include "save/page_encoding.h"
 
-#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <charconv>
