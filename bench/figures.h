@@ -13,7 +13,9 @@ struct FigureRow
     QString figure;
     std::string measured; // benchmark names
     std::string floor;
-    std::string counter; // empty: compare times; else compare this counter (bytes)
+    std::string measuredCounter; // empty: the benchmark's time; else this counter
+    std::string floorCounter;
+    bool inBytes; // counters hold bytes rather than seconds
     double maxRatio;
     double maxSeconds = 0; // an absolute limit on the measured median; 0 for none
 };

@@ -4,9 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-// Start-up: one run of the program per iteration, timed from just before its exec to its
-// window's first expose (offscreen), as reported by the start-up probe library.
-void benchmarkStartup(benchmark::State &state, const char *program);
+// Start-up: per iteration one run of Tagwright and one of the floor window, in turn first,
+// each timed from just before its exec to its window's first expose (offscreen) as the
+// start-up probe library reports it. Gives the counters "tagwright" and "floor" in seconds.
+void benchmarkStartup(benchmark::State &state);
 
 // Memory: one run of this benchmark program in memory-probe mode per iteration (see
 // runMemoryProbe()), giving the counters "resident" and "savePeak" in bytes.

@@ -96,11 +96,12 @@ bool printTable(const std::vector<FigureRow> &rows, const MedianCollector &colle
         << padLeft("ratio", 8) << "  " << pad("target", 18) << "result\n";
     bool allPass = true;
     for (const FigureRow &row : rows) {
-        const bool isBytes = !row.counter.empty();
+        const bool isBytes = row.inBytes;
         std::string error;
         const std::optional<double> measured
-                = medianOf(collector, row.measured, row.counter, &error);
-        const std::optional<double> floor = medianOf(collector, row.floor, row.counter, &error);
+                = medianOf(collector, row.measured, row.measuredCounter, &error);
+        const std::optional<double> floor
+                = medianOf(collector, row.floor, row.floorCounter, &error);
         std::string target = format("<= %.2fx", row.maxRatio);
         if (row.maxSeconds > 0)
             target += format(", < %.0f ms", row.maxSeconds * 1e3);
