@@ -3,7 +3,7 @@ BUILD := build
 JOBS := $(shell nproc)
 CMAKE_FLAGS := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-.PHONY: all deps configure build run test install package screenshot format clean
+.PHONY: all deps configure build run test bench install package screenshot format clean
 
 all: build
 
@@ -25,6 +25,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Speed and memory figures against their floors, as one table; fails if a target is missed.
+bench: build
+	$(BUILD)/bench/tagwright_bench
 
 # Installs under /usr/local, or under PREFIX=...; DESTDIR=... stages the files elsewhere.
 install: build

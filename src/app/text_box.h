@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+#include <functional>
 
 class QPlainTextEdit;
 
@@ -9,6 +12,11 @@ class QPlainTextEdit;
 namespace TextBox {
 
 QString text(const QPlainTextEdit *box);
+
+// Calls take with consecutive pieces that together make text(box), without building that
+// text whole: saving a large box needs no second copy of it. A piece may end between the two
+// halves of a surrogate pair. Stops early once take returns false.
+void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take);
 
 // Same result as replacing the whole text by text(box) + piece, done as an insertion at
 // the end so that its cost follows the piece, not the box. The caret and selection stay.

@@ -1,10 +1,16 @@
 #include "save/page_encoding.h"
 
+#include <bit>
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <iconv.h>
 #include <langinfo.h>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -38,16 +44,12 @@ private:
     iconv_t m_handle;
 };
 
-bool isAscii(QChar character)
-{
-    return character.unicode() < 0x80;
-}
-
 void appendReference(QByteArray &out, char32_t codePoint)
 {
-    out += "&#";
-    out += QByteArray::number(uint(codePoint));
-    out += ';';
+    char reference[16] = "&#";
+    char *const end = std::to_chars(reference + 2, reference + sizeof reference - 1, codePoint).ptr;
+    *end = ';';
+    out.append(reference, end + 1 - reference);
 }
 
 // The code point starting at text[position] and how many UTF-16 units it takes.
@@ -62,21 +64,21 @@ std::pair<char32_t, qsizetype> codePointAt(QStringView text, qsizetype position)
     return {first.unicode(), 1};
 }
 
-// Converts a run of non-ASCII characters; iconv stops at each character the codeset cannot
-// hold, which is then written as its reference.
+// Converts a short run of non-ASCII characters (one character, a surrogate pair); iconv
+// stops at each character the codeset cannot hold, which is then written as its reference.
 void appendConverted(QByteArray &out, QStringView run, iconv_t converter)
 {
-    QByteArray buffer(run.size(), Qt::Uninitialized); // single-byte output never outgrows the input
+    char buffer[64]; // an 8-bit codeset takes a byte or two for a character
     qsizetype position = 0;
     while (position < run.size()) {
         char *input = const_cast<char *>(reinterpret_cast<const char *>(run.utf16() + position));
         size_t inputLeft = size_t(run.size() - position) * sizeof(char16_t);
-        char *output = buffer.data();
-        size_t outputLeft = size_t(buffer.size());
+        char *output = buffer;
+        size_t outputLeft = sizeof buffer;
         iconv(converter, nullptr, nullptr, nullptr, nullptr);
         const size_t result = iconv(converter, &input, &inputLeft, &output, &outputLeft);
         const int error = errno;
-        out.append(buffer.constData(), output - buffer.constData());
+        out.append(buffer, output - buffer);
         position = run.size() - qsizetype(inputLeft / sizeof(char16_t));
         if (result != size_t(-1))
             break;
@@ -88,7 +90,152 @@ void appendConverted(QByteArray &out, QStringView run, iconv_t converter)
     }
 }
 
+bool fourAreAscii(const char16_t *from)
+{
+    std::uint64_t four;
+    std::memcpy(&four, from, sizeof four);
+    return (four & 0xFF80FF80FF80FF80u) == 0;
+}
+
+// Narrows the ASCII run that starts at from onto the end of out and returns where the run
+// ends. Four characters at a time where it can: most of a page is ASCII.
+const char16_t *appendAsciiRun(QByteArray &out, const char16_t *from, const char16_t *end)
+{
+    const qsizetype start = out.size();
+    out.resize(start + (end - from));
+    char *destination = out.data() + start;
+    if constexpr (std::endian::native == std::endian::little) {
+        while (end - from >= 4 && fourAreAscii(from)) {
+            std::uint64_t four;
+            std::memcpy(&four, from, sizeof four);
+            const auto bytes
+                    = std::uint32_t((four & 0x7F) | ((four >> 8) & 0x7F00)
+                                    | ((four >> 16) & 0x7F0000) | ((four >> 24) & 0x7F000000));
+            std::memcpy(destination, &bytes, sizeof bytes);
+            destination += 4;
+            from += 4;
+        }
+    }
+    while (from != end && *from < 0x80)
+        *destination++ = char(*from++);
+    out.resize(destination - out.constData());
+    return from;
+}
+
 } // namespace
+
+// What each character of the Basic Multilingual Plane becomes, found with iconv the first
+// time the character occurs: an 8-bit codeset converts every character on its own, so a
+// page with many non-ASCII characters costs one conversion per distinct character.
+struct PageEncoder::State
+{
+    enum Entry : std::uint16_t {
+        unknown = 0,
+        reference = 1, // the codeset cannot hold it
+        throughIconv = 2, // not a single byte: converted each time
+        singleByte = 0x100, // plus the byte
+    };
+
+    explicit State(const QByteArray &codeset)
+        : converter(codeset)
+        , entries(0x10000, unknown)
+    {
+        if (!converter.isOpen())
+            throw std::runtime_error("unknown character set " + codeset.toStdString());
+    }
+
+    Entry classify(char16_t character)
+    {
+        char *input = reinterpret_cast<char *>(&character);
+        size_t inputLeft = sizeof character;
+        char output[8];
+        char *outputEnd = output;
+        size_t outputLeft = sizeof output;
+        iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
+        const size_t result
+                = iconv(converter.handle(), &input, &inputLeft, &outputEnd, &outputLeft);
+        if (result != size_t(-1) && inputLeft == 0 && outputEnd - output == 1)
+            return Entry(singleByte + std::uint8_t(output[0]));
+        if (result == size_t(-1) && errno == EILSEQ && inputLeft == sizeof character
+            && outputEnd == output)
+            return reference;
+        return throughIconv;
+    }
+
+    void appendCharacter(char16_t character)
+    {
+        std::uint16_t &entry = entries[character];
+        if (entry == unknown)
+            entry = classify(character);
+        if (entry >= singleByte)
+            out += char(entry - singleByte);
+        else if (entry == reference)
+            appendReference(out, character);
+        else
+            appendConverted(out, QStringView(&character, 1), converter.handle());
+    }
+
+    void encode(QStringView text)
+    {
+        out.reserve(out.size() + text.size()); // one byte a character, mostly
+        const auto *position = reinterpret_cast<const char16_t *>(text.utf16());
+        const char16_t *const end = position + text.size();
+        while (position != end) {
+            if (*position < 0x80) {
+                position = appendAsciiRun(out, position, end);
+            } else if (QChar::isSurrogate(*position)) {
+                const bool pair = QChar::isHighSurrogate(*position) && end - position > 1
+                                  && QChar::isLowSurrogate(position[1]);
+                const qsizetype units = pair ? 2 : 1;
+                appendConverted(out, QStringView(position, units), converter.handle());
+                position += units;
+            } else {
+                appendCharacter(*position++);
+            }
+        }
+    }
+
+    Converter converter;
+    std::vector<std::uint16_t> entries;
+    QByteArray out;
+    char16_t pendingHighSurrogate = 0; // the last piece ended in it
+};
+
+PageEncoder::PageEncoder(const QByteArray &codeset)
+    : m_state(std::make_unique<State>(codeset))
+{ }
+
+PageEncoder::~PageEncoder() = default;
+
+void PageEncoder::add(QStringView piece)
+{
+    if (piece.isEmpty())
+        return;
+    if (const char16_t high = std::exchange(m_state->pendingHighSurrogate, 0)) {
+        const char16_t pair[2] = {high, piece.front().unicode()};
+        const bool joins = piece.front().isLowSurrogate();
+        m_state->encode(QStringView(pair, joins ? 2 : 1));
+        if (joins)
+            piece = piece.sliced(1);
+    }
+    if (!piece.isEmpty() && piece.back().isHighSurrogate()) {
+        m_state->pendingHighSurrogate = piece.back().unicode();
+        piece.chop(1);
+    }
+    m_state->encode(piece);
+}
+
+QByteArray PageEncoder::take()
+{
+    return std::exchange(m_state->out, {});
+}
+
+QByteArray PageEncoder::finish()
+{
+    if (const char16_t high = std::exchange(m_state->pendingHighSurrogate, 0))
+        m_state->encode(QStringView(&high, 1));
+    return take();
+}
 
 QByteArray chooseCodeset(const QByteArray &localeCodeset, int maxBytesPerCharacter)
 {
@@ -107,30 +254,7 @@ QByteArray pageCodeset()
 
 QByteArray encodePage(QStringView text, const QByteArray &codeset)
 {
-    const Converter converter(codeset);
-    if (!converter.isOpen())
-        throw std::runtime_error("unknown character set " + codeset.toStdString());
-
-    QByteArray out;
-    out.reserve(text.size());
-    qsizetype position = 0;
-    while (position < text.size()) {
-        const qsizetype asciiStart = position;
-        while (position < text.size() && isAscii(text.at(position)))
-            ++position;
-        const qsizetype asciiLength = position - asciiStart;
-        const qsizetype outStart = out.size();
-        out.resize(outStart + asciiLength);
-        char *destination = out.data() + outStart;
-        for (qsizetype i = 0; i < asciiLength; ++i)
-            destination[i] = char(text.at(asciiStart + i).unicode());
-
-        const qsizetype otherStart = position;
-        while (position < text.size() && !isAscii(text.at(position)))
-            ++position;
-        if (position > otherStart)
-            appendConverted(out, text.sliced(otherStart, position - otherStart),
-                            converter.handle());
-    }
-    return out;
+    PageEncoder encoder(codeset);
+    encoder.add(text);
+    return encoder.finish();
 }

@@ -14,8 +14,20 @@ void saveMainBox(CommonDialog &dialog, const QPlainTextEdit *hmbox, QWidget *win
     if (fileName.isEmpty())
         return;
 
+    // Encoded and written piece by piece straight from the box, so that a large page is
+    // held neither as a second text nor as a whole file's bytes.
+    const auto writeMainBox = [hmbox](const PageSink &write) {
+        PageEncoder encoder(pageCodeset());
+        bool written = true;
+        TextBox::forEachPiece(hmbox, [&](QStringView piece) {
+            encoder.add(piece);
+            return written = write(encoder.take());
+        });
+        if (written)
+            write(encoder.finish());
+    };
     QString reason;
-    if (!writePageFile(fileName, encodePage(TextBox::text(hmbox), pageCodeset()), &reason)) {
+    if (!writePageFile(fileName, writeMainBox, &reason)) {
         QMessageBox::critical(
                 window, QStringLiteral("Tagwright"),
                 QStringLiteral("The page could not be saved to\n%1\n\n%2").arg(fileName, reason));

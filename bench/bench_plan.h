@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+inline constexpr qsizetype KiB = 1024;
+inline constexpr qsizetype MiB = 1024 * KiB;
+
+// What one run measures: the full figures, or a short smoke pass of each that only shows
+// the program builds and runs.
+struct BenchPlan
+{
+    bool smoke;
+    std::vector<qsizetype> mainBoxSizes; // the first is the size the others are compared with
+    qsizetype composeScratchSize; // the scratch box under Image and Link
+    qsizetype dragScratchSize; // the scratch box that Dragdown copies
+    std::vector<qsizetype> saveSizes;
+    qsizetype memorySize;
+    int clickRepetitions;
+    int saveRepetitions;
+    int startupRuns;
+    int memoryRuns;
+};
+
+BenchPlan fullPlan();
+BenchPlan smokePlan();
+
+// "10 KiB", "50 MiB".
+QString sizeName(qsizetype bytes);

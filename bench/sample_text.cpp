@@ -1,0 +1,56 @@
+#include "sample_text.h"
+
+#include <cstdint>
+
+namespace {
+
+// A small fixed-seed generator, so that every run measures the same text.
+class Sequence
+{
+public:
+    unsigned next(unsigned bound)
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 7;
+        m_state ^= m_state << 17;
+        return unsigned(m_state % bound);
+    }
+
+private:
+    std::uint64_t m_state = 0x9E3779B97F4A7C15u;
+};
+
+} // namespace
+
+QString sampleText(qsizetype characters, bool withOtherCharacters)
+{
+    Sequence sequence;
+    QString text(characters, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    qsizetype lineLength = 0;
+    qsizetype wordLeft = 1 + sequence.next(9);
+    bool otherDue = false; // one in a hundred, moved past a line break or space if it falls on one
+    for (qsizetype i = 0; i < characters; ++i) {
+        otherDue = otherDue || (withOtherCharacters && i % 100 == 50);
+        char16_t character;
+        if (lineLength >= 55 + qsizetype(sequence.next(10)) || i + 1 == characters) {
+            character = u'\n';
+            lineLength = 0;
+        } else if (wordLeft == 0) {
+            character = u' ';
+            wordLeft = 1 + sequence.next(9);
+            ++lineLength;
+        } else if (otherDue) {
+            character = char16_t(0x4E00 + sequence.next(0x5000));
+            otherDue = false;
+            --wordLeft;
+            ++lineLength;
+        } else {
+            character = char16_t(u'a' + sequence.next(26));
+            --wordLeft;
+            ++lineLength;
+        }
+        out[i] = character;
+    }
+    return text;
+}

@@ -1,0 +1,264 @@
+// Large pages are read, encoded and written in pieces; these tests check that the pieces
+// join into exactly the bytes a whole-text save gives, wherever the piece borders fall.
+
+#include "app/text_box.h"
+#include "save/page_encoding.h"
+#include "save/page_file.h"
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A text and its windows-1252 page bytes, built from symbols whose bytes are known.
+struct MixedPage
+{
+    QString text; // line breaks as CR LF
+    QByteArray bytes;
+};
+
+MixedPage mixedPage(qsizetype symbols, quint32 seed)
+{
+    struct Symbol
+    {
+        QString text;
+        QByteArray bytes;
+    };
+    const Symbol alphabet[] = {
+            {u"a"_s, "a"_ba},
+            {u"Z"_s, "Z"_ba},
+            {u" "_s, " "_ba},
+            {u"<B>"_s, "<B>"_ba},
+            {u"\r\n"_s, "\r\n"_ba},
+            {u"\u00e9"_s, "\xe9"_ba}, // in the code page
+            {u"\u20ac"_s, "\x80"_ba}, // in the code page, above Latin-1
+            {u"\u00a0"_s, "\xa0"_ba}, // no-break space, kept as it is
+            {u"\u65e5"_s, "&#26085;"_ba}, // outside the code page
+            {u"\U0001F600"_s, "&#128512;"_ba}, // a surrogate pair
+    };
+    QRandomGenerator random(seed);
+    MixedPage page;
+    for (qsizetype i = 0; i < symbols; ++i) {
+        // Mostly ASCII, as a page is, so that long ASCII runs meet every other symbol.
+        const quint32 pick = random.bounded(40u);
+        const Symbol &symbol = alphabet[pick < 35 ? pick % 5 : pick - 30];
+        page.text += symbol.text;
+        page.bytes += symbol.bytes;
+    }
+    return page;
+}
+
+// The editor's own form of a CR LF text: what the user sees after typing or pasting it.
+void fill(QPlainTextEdit *box, const QString &crLfText)
+{
+    box->setPlainText(QString(crLfText).replace(u"\r\n"_s, u"\n"_s));
+}
+
+} // namespace
+
+class tst_LargePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void piecesJoinIntoTheBoxText_data();
+    void piecesJoinIntoTheBoxText();
+    void piecesStopWhenAsked();
+    void lineSeparatorIsALineBreak();
+    void encoderGivesTheSameBytesWhereverPiecesSplit();
+    void encoderJoinsASplitSurrogatePair_data();
+    void encoderJoinsASplitSurrogatePair();
+    void repeatedCharactersEncodeAlike();
+    void producedPiecesMakeTheFile();
+    void failingProducerKeepsTheEarlierFile();
+    void largeMainBoxIsSavedByteForByte();
+};
+
+void tst_LargePage::piecesJoinIntoTheBoxText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("one line, no break") << u"abc"_s;
+    QTest::newRow("breaks at both ends") << u"\r\nabc\r\n"_s;
+    QTest::newRow("only breaks") << u"\r\n\r\n\r\n"_s;
+    QTest::newRow("non-ASCII between breaks") << u"\u65e5\r\n\u00a0x\r\n\U0001F600"_s;
+    // Far longer than one piece, so that breaks, pairs and ASCII words meet piece borders.
+    QTest::newRow("large mixed") << mixedPage(200000, 1).text;
+    QTest::newRow("large, one long line") << QString(150000, u'x');
+}
+
+void tst_LargePage::piecesJoinIntoTheBoxText()
+{
+    QFETCH(QString, text);
+    QPlainTextEdit box;
+    fill(&box, text);
+    QString joined;
+    int calls = 0;
+    TextBox::forEachPiece(&box, [&](QStringView piece) {
+        joined += piece;
+        ++calls;
+        return true;
+    });
+    QCOMPARE(joined, text);
+    QCOMPARE(TextBox::text(&box), text);
+    if (text.size() > 100000)
+        QVERIFY2(calls > 1, "a large box comes in more than one piece");
+}
+
+void tst_LargePage::piecesStopWhenAsked()
+{
+    QPlainTextEdit box;
+    fill(&box, QString(300000, u'y'));
+    int calls = 0;
+    TextBox::forEachPiece(&box, [&calls](QStringView) {
+        ++calls;
+        return false;
+    });
+    QCOMPARE(calls, 1);
+}
+
+void tst_LargePage::lineSeparatorIsALineBreak()
+{
+    // Shift+Enter puts a line separator, not a paragraph break, into the editor.
+    QPlainTextEdit box;
+    QTextCursor cursor(box.document());
+    cursor.insertText(u"a"_s);
+    cursor.insertText(QString(QChar(QChar::LineSeparator)));
+    cursor.insertText(u"b"_s);
+    QCOMPARE(TextBox::text(&box), u"a\r\nb"_s);
+}
+
+void tst_LargePage::encoderGivesTheSameBytesWhereverPiecesSplit()
+{
+    const MixedPage page = mixedPage(400, 2);
+    QCOMPARE(encodePage(page.text, "CP1252"), page.bytes);
+    for (qsizetype split = 0; split <= page.text.size(); ++split) {
+        PageEncoder encoder("CP1252");
+        encoder.add(QStringView(page.text).first(split));
+        QByteArray bytes = encoder.take();
+        encoder.add(QStringView(page.text).sliced(split));
+        bytes += encoder.finish();
+        QCOMPARE(bytes, page.bytes);
+    }
+}
+
+void tst_LargePage::encoderJoinsASplitSurrogatePair_data()
+{
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<QByteArray>("bytes");
+    const QString pair = u"\U0001F600"_s;
+    const QString high = pair.first(1);
+    const QString low = pair.sliced(1);
+    QTest::newRow("pair across two pieces")
+            << QStringList{u"a"_s + high, low + u"b"_s} << "a&#128512;b"_ba;
+    QTest::newRow("across an empty piece") << QStringList{high, QString(), low} << "&#128512;"_ba;
+    QTest::newRow("high at the very end") << QStringList{u"a"_s, high} << "a&#65533;"_ba;
+    QTest::newRow("high, then a high") << QStringList{high, high, low} << "&#65533;&#128512;"_ba;
+    QTest::newRow("high, then ASCII") << QStringList{high, u"x"_s} << "&#65533;x"_ba;
+}
+
+void tst_LargePage::encoderJoinsASplitSurrogatePair()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(QByteArray, bytes);
+    PageEncoder encoder("CP1252");
+    QByteArray encoded;
+    for (const QString &piece : pieces) {
+        encoder.add(piece);
+        encoded += encoder.take();
+    }
+    encoded += encoder.finish();
+    QCOMPARE(encoded, bytes);
+    QCOMPARE(encodePage(pieces.join(QString()), "CP1252"), bytes);
+}
+
+void tst_LargePage::repeatedCharactersEncodeAlike()
+{
+    // Each character is converted once and then remembered; later ones must match.
+    QCOMPARE(encodePage(u"\u20ac\u20ac\u65e5x\u65e5\u20ac"_s, "CP1252"),
+             "\x80\x80&#26085;x&#26085;\x80"_ba);
+    QCOMPARE(encodePage(u"\u0416\u0416\u00e9\u00e9"_s, "KOI8-R"), "\xf6\xf6&#233;&#233;"_ba);
+}
+
+void tst_LargePage::producedPiecesMakeTheFile()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(u"page.html"_s);
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write(QByteArray(1000, 'z'));
+    earlier.close();
+
+    QString reason;
+    const bool saved = writePageFile(
+            path,
+            [](const PageSink &write) {
+                QVERIFY(write("<html>"));
+                QVERIFY(write(QByteArray()));
+                QVERIFY(write("\r\n</html>"));
+            },
+            &reason);
+    QVERIFY2(saved, qPrintable(reason));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "<html>\r\n</html>"_ba);
+}
+
+void tst_LargePage::failingProducerKeepsTheEarlierFile()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(u"page.html"_s);
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier page");
+    earlier.close();
+
+    QString reason;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             writePageFile(
+                                     path,
+                                     [](const PageSink &write) {
+                                         write("half a pa");
+                                         throw std::runtime_error("encoding failed");
+                                     },
+                                     &reason));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "earlier page"_ba);
+    QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList{u"page.html"_s});
+}
+
+void tst_LargePage::largeMainBoxIsSavedByteForByte()
+{
+    WindowFixture window;
+    QVERIFY(window.open());
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(u"page.html"_s);
+    window.form()->CommonDialog1().setChooser([path](QWidget *, const QString &) { return path; });
+
+    const MixedPage page = mixedPage(300000, 3);
+    fill(window.box("hmbox"), page.text);
+    window.click("cmdSave");
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QCOMPARE(saved.size(), page.bytes.size());
+    QVERIFY(saved == page.bytes);
+}
+
+QTEST_MAIN(tst_LargePage)
+#include "tst_large_page.moc"
