@@ -1,5 +1,7 @@
 #include "random_session.h"
 
+#include "box_text.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -10,23 +12,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextDocument>
 
 namespace {
-
-// A multi-line box's text read straight from its document: blocks and the line
-// separators inside them are line breaks, written CR LF.
-QString documentText(const QPlainTextEdit *box)
-{
-    QString text;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-        if (block != box->document()->begin())
-            text += QStringLiteral("\r\n");
-        text += block.text().replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    }
-    return text;
-}
 
 // A document position as an index into the CR LF text, where each line break is two long.
 qsizetype textIndex(const QString &crLfText, int documentPosition)
@@ -80,10 +68,11 @@ QWidget *RandomSession::boxWidget(int box) const
 
 void RandomSession::performOnWindow(const UserAction &action)
 {
-    QWidget *box = action.kind <= UserAction::CaretKey ? boxWidget(action.target) : nullptr;
+    const bool onBox
+            = action.kind >= UserAction::ClickIntoBox && action.kind <= UserAction::CaretKey;
+    QWidget *box = onBox ? boxWidget(action.target) : nullptr;
     auto *multiLine = qobject_cast<QPlainTextEdit *>(box);
-    if (box && action.kind != UserAction::ClickIntoBox && action.kind != UserAction::ClickButton
-        && !box->hasFocus())
+    if (box && action.kind != UserAction::ClickIntoBox && !box->hasFocus())
         box->setFocus();
     switch (action.kind) {
     case UserAction::ClickButton: {
