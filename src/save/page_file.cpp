@@ -4,19 +4,75 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <pthread.h>
+#include <unistd.h>
+
 namespace {
 
+// Keeps SIGPIPE from ending the program while it lives: a reader that goes away in the
+// middle of a write then makes the write fail with EPIPE instead. A SIGPIPE raised
+// meanwhile is taken back before the earlier signal mask returns.
+class PipeSignalHeld
+{
+public:
+    PipeSignalHeld()
+    {
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_previous);
+        sigset_t pending;
+        sigpending(&pending);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+    }
+    ~PipeSignalHeld()
+    {
+        if (!m_wasPending) {
+            const timespec noWait = {};
+            while (sigtimedwait(&m_pipe, nullptr, &noWait) == SIGPIPE) { }
+        }
+        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    }
+    PipeSignalHeld(const PipeSignalHeld &) = delete;
+    PipeSignalHeld &operator=(const PipeSignalHeld &) = delete;
+
+private:
+    sigset_t m_pipe;
+    sigset_t m_previous;
+    bool m_wasPending = false;
+};
+
 // A FIFO, a device or a socket is written in place: a new file renamed over it would
-// replace it.
+// replace it. It is opened without waiting, so a FIFO that no program reads from fails at
+// once instead of freezing the window.
 bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *reason = file.errorString();
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        *reason = errno == ENXIO ? QStringLiteral("No program is reading from it.")
+                                 : QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        *reason = file.errorString();
+    fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    const PipeSignalHeld pipeSignalHeld;
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t result
+                = ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result <= 0) {
+            *reason = QString::fromLocal8Bit(std::strerror(result < 0 ? errno : EIO));
+            ::close(descriptor);
+            return false;
+        }
+        written += result;
+    }
+    if (::close(descriptor) != 0 && errno != EINTR) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     return true;
