@@ -95,8 +95,12 @@ bool writePageFile(const QString &path, const QByteArray &bytes, QString *reason
     }
     // On a full disk the last bytes may only fail at flush(), and commit() can then still
     // report success, so every step is checked before the rename.
+    // The system's own reason is kept: for a write that fails (a full disk) the file's
+    // error string says only "Unknown error".
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *reason = file.errorString();
+        const int error = errno;
+        *reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : file.errorString();
         file.cancelWriting();
         return false;
     }
