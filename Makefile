@@ -45,8 +45,8 @@ test-sanitize: deps
 SOAK_SEED := $(shell date +%s)
 SOAK_ACTIONS := 200000
 soak: build
-	QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 $(BUILD)/tests/robust/tst_random_use \
-	    -seed $(SOAK_SEED) -actions $(SOAK_ACTIONS)
+	TAGWRIGHT_SEED=$(SOAK_SEED) TAGWRIGHT_ACTIONS=$(SOAK_ACTIONS) QT_QPA_PLATFORM=offscreen \
+	    LC_ALL=C.UTF-8 $(BUILD)/tests/robust/tst_random_use
 
 # The page encoder under libFuzzer (clang): `make fuzz` searches for FUZZ_SECONDS seconds and
 # adds what it finds to the corpus; `make fuzz-replay` runs the saved corpus once.
