@@ -25,6 +25,24 @@ qsizetype textIndex(const QString &crLfText, int documentPosition)
     return index;
 }
 
+// A box's text, and its selection as indexes into that text.
+ReferenceModel::Box readBox(const QWidget *box)
+{
+    ReferenceModel::Box read;
+    if (auto *multiLine = qobject_cast<const QPlainTextEdit *>(box)) {
+        read.text = documentText(multiLine);
+        read.anchor = textIndex(read.text, multiLine->textCursor().anchor());
+        read.position = textIndex(read.text, multiLine->textCursor().position());
+    } else if (auto *oneLine = qobject_cast<const QLineEdit *>(box)) {
+        read.text = oneLine->text();
+        read.position = oneLine->cursorPosition();
+        read.anchor = !oneLine->hasSelectedText()                  ? read.position
+                      : oneLine->selectionStart() == read.position ? oneLine->selectionEnd()
+                                                                   : oneLine->selectionStart();
+    }
+    return read;
+}
+
 QString shown(const QString &text)
 {
     QString result;
@@ -170,20 +188,9 @@ void RandomSession::performOnWindow(const UserAction &action)
 // choice: the model takes it from the box.
 void RandomSession::adoptCaret(int box)
 {
-    ReferenceModel::Box &model = m_model.box[box];
-    if (auto *multiLine = qobject_cast<QPlainTextEdit *>(boxWidget(box))) {
-        model.anchor = textIndex(model.text, multiLine->textCursor().anchor());
-        model.position = textIndex(model.text, multiLine->textCursor().position());
-    } else {
-        auto *oneLine = qobject_cast<QLineEdit *>(boxWidget(box));
-        model.position = oneLine->cursorPosition();
-        model.anchor = oneLine->hasSelectedText()
-                               ? oneLine->selectionStart()
-                                         + (oneLine->selectionStart() == model.position
-                                                    ? oneLine->selectedText().size()
-                                                    : 0)
-                               : model.position;
-    }
+    const ReferenceModel::Box read = readBox(boxWidget(box));
+    m_model.box[box].anchor = read.anchor;
+    m_model.box[box].position = read.position;
 }
 
 QString RandomSession::perform(const UserAction &action)
@@ -242,29 +249,13 @@ QString RandomSession::perform(const UserAction &action)
                     .arg(QLatin1String(boxNames[action.target]));
     }
     return compare(saving);
-    return {};
 }
 
 QString RandomSession::compare(bool checkFiles) const
 {
     for (int box = 0; box < boxCount; ++box) {
         const ReferenceModel::Box &model = m_model.box[box];
-        QString text;
-        qsizetype anchor = 0;
-        qsizetype position = 0;
-        if (auto *multiLine = qobject_cast<QPlainTextEdit *>(boxWidget(box))) {
-            text = documentText(multiLine);
-            anchor = textIndex(text, multiLine->textCursor().anchor());
-            position = textIndex(text, multiLine->textCursor().position());
-        } else {
-            auto *oneLine = qobject_cast<QLineEdit *>(boxWidget(box));
-            text = oneLine->text();
-            position = oneLine->cursorPosition();
-            anchor = !oneLine->hasSelectedText() ? position
-                     : oneLine->selectionStart() == position
-                             ? position + oneLine->selectedText().size()
-                             : oneLine->selectionStart();
-        }
+        const auto [text, anchor, position] = readBox(boxWidget(box));
         const QString name = QLatin1String(boxNames[box]);
         if (text != model.text)
             return QStringLiteral("%1 holds \"%2\", expected \"%3\"")
