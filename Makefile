@@ -45,8 +45,8 @@ test-sanitize: deps
 SOAK_SEED := $(shell date +%s)
 SOAK_ACTIONS := 200000
 soak: build
-	TAGWRIGHT_SEED=$(SOAK_SEED) TAGWRIGHT_ACTIONS=$(SOAK_ACTIONS) QT_QPA_PLATFORM=offscreen \
-	    LC_ALL=C.UTF-8 $(BUILD)/tests/robust/tst_random_use
+	TAGWRIGHT_SEED=$(SOAK_SEED) TAGWRIGHT_ACTIONS=$(SOAK_ACTIONS) QTEST_FUNCTION_TIMEOUT=86400000 \
+	    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 $(BUILD)/tests/robust/tst_random_use
 
 # The page encoder under libFuzzer (clang): `make fuzz` searches for FUZZ_SECONDS seconds and
 # adds what it finds to the corpus; `make fuzz-replay` runs the saved corpus once.
