@@ -3,7 +3,7 @@ BUILD := build
 JOBS := $(shell nproc)
 CMAKE_FLAGS := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-.PHONY: all deps configure build run test bench install package screenshot format clean
+.PHONY: all deps configure build run test test-sanitize soak fuzz fuzz-build fuzz-replay bench install package screenshot format clean
 
 all: build
 
@@ -38,6 +38,47 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
+# The program and every test built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (leak detection on), then the whole suite run; any finding fails the test that met it.
+SANITIZE_BUILD := build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -O1 -g
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitize/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Sanitize \
+	    -DCMAKE_CXX_FLAGS_SANITIZE="$(SANITIZE_FLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS_SANITIZE="-fsanitize=address,undefined"
+	cmake --build $(SANITIZE_BUILD) -j 2
+	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 2
+
+# One long run of the model-based random test: SOAK_ACTIONS random actions from SOAK_SEED.
+SOAK_SEED := $(shell date +%s)
+SOAK_ACTIONS := 200000
+soak: build
+	TAGWRIGHT_SEED=$(SOAK_SEED) TAGWRIGHT_ACTIONS=$(SOAK_ACTIONS) QTEST_FUNCTION_TIMEOUT=86400000 \
+	    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 $(BUILD)/tests/robust/tst_random_use
+
+# The page encoder under libFuzzer (clang): `make fuzz` searches for FUZZ_SECONDS seconds and
+# adds what it finds to the corpus; `make fuzz-replay` runs the saved corpus once.
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS := 600
+FUZZ_CORPUS := tests/fuzz/corpus
+
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S tests/fuzz -B $(FUZZ_BUILD) $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j 2
+
+fuzz: fuzz-build
+	mkdir -p $(FUZZ_BUILD)/found
+	LC_ALL=C.UTF-8 $(FUZZ_BUILD)/fuzz_page_encoding -max_total_time=$(FUZZ_SECONDS) \
+	    -print_final_stats=1 $(FUZZ_BUILD)/found $(FUZZ_CORPUS)
+	LC_ALL=C.UTF-8 $(FUZZ_BUILD)/fuzz_page_encoding -merge=1 $(FUZZ_CORPUS) $(FUZZ_BUILD)/found
+
+fuzz-replay: fuzz-build
+	LC_ALL=C.UTF-8 $(FUZZ_BUILD)/fuzz_page_encoding -runs=0 $(FUZZ_CORPUS)
+
 screenshot: build
 	tools/screenshot $(BUILD)/tagwright docs/screenshot.png
 
@@ -45,4 +86,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

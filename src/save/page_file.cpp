@@ -4,7 +4,51 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <pthread.h>
+#include <unistd.h>
+
 namespace {
+
+// Keeps SIGPIPE from ending the program while it lives: a reader that goes away in the
+// middle of a write then makes the write fail with EPIPE instead. A SIGPIPE raised
+// meanwhile is taken back before the earlier signal mask returns.
+class PipeSignalHeld
+{
+public:
+    PipeSignalHeld()
+    {
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_previous);
+        sigset_t pending;
+        sigpending(&pending);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+    }
+    ~PipeSignalHeld()
+    {
+        if (!m_wasPending) {
+            const timespec noWait = {};
+            while (sigtimedwait(&m_pipe, nullptr, &noWait) == SIGPIPE) { }
+        }
+        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    }
+    PipeSignalHeld(const PipeSignalHeld &) = delete;
+    PipeSignalHeld &operator=(const PipeSignalHeld &) = delete;
+
+private:
+    sigset_t m_pipe;
+    sigset_t m_previous;
+    bool m_wasPending = false;
+};
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // A write can stop short, for instance when the disk fills up; only the write after it
 // reports why, so keep writing until every byte is out or a write fails.
@@ -21,19 +65,36 @@ bool writeAll(QFileDevice &file, QByteArrayView bytes)
 }
 
 // A FIFO, a device or a socket is written in place: a new file renamed over it would
-// replace it.
+// replace it. It is opened without waiting, so a FIFO that no program reads from fails at
+// once instead of freezing the window.
 bool writeInPlace(const QString &path, const std::function<void(const PageSink &)> &produce,
                   QString *reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *reason = file.errorString();
+    const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                  O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        *reason = errno == ENXIO ? QStringLiteral("No program is reading from it.")
+                                 : systemReason(errno);
         return false;
     }
-    bool written = true;
-    produce([&](QByteArrayView bytes) { return written = written && writeAll(file, bytes); });
-    if (!written) {
-        *reason = file.errorString();
+    fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    const PipeSignalHeld pipeSignalHeld;
+    int error = 0;
+    produce([&](QByteArrayView bytes) {
+        for (qsizetype written = 0; error == 0 && written < bytes.size();) {
+            const ssize_t result = ::write(descriptor, bytes.constData() + written,
+                                           size_t(bytes.size() - written));
+            if (result > 0)
+                written += result;
+            else if (result == 0 || errno != EINTR)
+                error = result < 0 ? errno : EIO;
+        }
+        return error == 0;
+    });
+    if (::close(descriptor) != 0 && errno != EINTR && error == 0)
+        error = errno;
+    if (error != 0) {
+        *reason = systemReason(error);
         return false;
     }
     return true;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QPlainTextEdit;
+
+// A multi-line box's text read straight from its document, apart from the program's own
+// accessor: blocks and the line separators inside them are line breaks, written CR LF.
+QString documentText(const QPlainTextEdit *box);

@@ -1,0 +1,309 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The save-failure table: every way a save can fail that these tests can bring about,
+// each run in a child process (save_in_window) that saves from the real window. Each
+// failure must show the error box, keep the main box's text and leave what was at the
+// path (an earlier page, a folder, a FIFO) as it was, with nothing new beside it.
+class TestSaveFailures : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Failure {
+        MissingFolder,
+        FolderAsPath,
+        FileAsParent,
+        NameTooLong,
+        PathTooLong,
+        FolderNotWritable,
+        FileNotWritable,
+        DiskFull,
+        FifoWithoutReader,
+        FifoReaderLeaves,
+        KilledMidWrite,
+    };
+    Q_ENUM(Failure)
+
+private slots:
+    void failedSaveChangesNothing_data();
+    void failedSaveChangesNothing();
+    void cleanupTestCase();
+
+private:
+    QStringList m_table;
+};
+
+namespace {
+
+const QByteArray earlierPage = "<html><Body>the earlier page</Body></html>\r\n";
+
+struct Outcome
+{
+    QString errorBox;
+    QString textKept;
+    QString earlierFile;
+    QString strayFiles;
+    QString problem; // set when the helper did not run to its report
+};
+
+// Runs save_in_window PATH KIBIBYTES, behind prefix (another user, a namespace).
+Outcome saveInWindow(const QStringList &prefix, const QString &path, int kibibytes,
+                     const QString &shellSetUp = {})
+{
+    QStringList command = prefix;
+    if (!shellSetUp.isEmpty())
+        command << QStringLiteral("sh") << QStringLiteral("-c")
+                << shellSetUp + QStringLiteral(" && exec \"$0\" \"$@\"");
+    command << QStringLiteral(SAVE_IN_WINDOW_HELPER) << path << QString::number(kibibytes);
+    QProcess helper;
+    helper.start(command.takeFirst(), command);
+    Outcome outcome;
+    if (!helper.waitForFinished(120'000)) {
+        helper.kill();
+        helper.waitForFinished();
+        outcome.problem = QStringLiteral("the save did not finish within two minutes");
+        return outcome;
+    }
+    const QString output = QString::fromLocal8Bit(helper.readAllStandardOutput());
+    for (const QString &line : output.split(u'\n')) {
+        const QString value = line.section(QStringLiteral(": "), 1);
+        if (line.startsWith(u"error box: "))
+            outcome.errorBox = value;
+        else if (line.startsWith(u"text kept: "))
+            outcome.textKept = value;
+        else if (line.startsWith(u"earlier file: "))
+            outcome.earlierFile = value;
+        else if (line.startsWith(u"stray files: "))
+            outcome.strayFiles = value;
+    }
+    if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0
+        || outcome.strayFiles.isEmpty()) {
+        outcome.problem
+                = QStringLiteral("the helper ended with status %1 (%2): %3 %4")
+                          .arg(helper.exitCode())
+                          .arg(helper.exitStatus() == QProcess::NormalExit
+                                       ? QStringLiteral("exited")
+                                       : QStringLiteral("killed by a signal"))
+                          .arg(output, QString::fromLocal8Bit(helper.readAllStandardError()));
+    }
+    return outcome;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs a command as the unprivileged user nobody when the tests run as root, as CI does.
+QStringList asUnprivilegedUser()
+{
+    if (geteuid() != 0)
+        return {};
+    return {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+            QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+}
+
+bool privateMountsWork()
+{
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"),
+                {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                 QStringLiteral("mount -t tmpfs -o size=64k tmpfs /mnt")});
+    return probe.waitForFinished(30'000) && probe.exitStatus() == QProcess::NormalExit
+           && probe.exitCode() == 0;
+}
+
+} // namespace
+
+void TestSaveFailures::failedSaveChangesNothing_data()
+{
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("reason"); // what the error box must say about the cause
+
+    QTest::newRow("missing folder") << MissingFolder << QStringLiteral("No such file or directory");
+    QTest::newRow("folder as path") << FolderAsPath << QStringLiteral("directory");
+    QTest::newRow("file as parent") << FileAsParent << QStringLiteral("Not a directory");
+    QTest::newRow("name too long") << NameTooLong << QStringLiteral("File name too long");
+    QTest::newRow("path too long") << PathTooLong << QStringLiteral("File name too long");
+    QTest::newRow("folder not writable")
+            << FolderNotWritable << QStringLiteral("Permission denied");
+    QTest::newRow("file not writable") << FileNotWritable << QStringLiteral("not writable");
+    QTest::newRow("disk full") << DiskFull << QStringLiteral("No space left on device");
+    QTest::newRow("FIFO without a reader")
+            << FifoWithoutReader << QStringLiteral("No program is reading from it");
+    QTest::newRow("FIFO whose reader leaves") << FifoReaderLeaves << QStringLiteral("Broken pipe");
+    QTest::newRow("killed mid-write") << KilledMidWrite << QString();
+}
+
+void TestSaveFailures::failedSaveChangesNothing()
+{
+    QFETCH(Failure, failure);
+    QFETCH(QString, reason);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QFile::setPermissions(
+            folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                   | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+    const QDir dir(folder.path());
+    QString path = dir.filePath(QStringLiteral("page.html"));
+    QStringList prefix;
+    QString shellSetUp;
+    int kibibytes = 16;
+    QProcess fifoReader;
+
+    switch (failure) {
+    case MissingFolder:
+        path = dir.filePath(QStringLiteral("missing/page.html"));
+        break;
+    case FolderAsPath:
+        path = dir.filePath(QStringLiteral("folder"));
+        QVERIFY(dir.mkdir(QStringLiteral("folder")));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("folder/inside.html")), earlierPage));
+        break;
+    case FileAsParent:
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("notes.txt")), earlierPage));
+        path = dir.filePath(QStringLiteral("notes.txt/page.html"));
+        break;
+    case NameTooLong:
+        path = dir.filePath(QString(300, u'n') + QStringLiteral(".html"));
+        break;
+    case PathTooLong:
+        path = dir.filePath(QStringLiteral("deeper/").repeated(600) + QStringLiteral("page.html"));
+        break;
+    case FolderNotWritable:
+        // The page itself may be written, but nothing can be made beside it.
+        QVERIFY(writeFile(path, earlierPage));
+        QVERIFY(chmod(qPrintable(path), 0666) == 0);
+        prefix = asUnprivilegedUser();
+        if (prefix.isEmpty() && access(qPrintable(folder.path()), W_OK) == 0)
+            QSKIP("no way to a user that cannot write the folder");
+        break;
+    case FileNotWritable:
+        QVERIFY(writeFile(path, earlierPage));
+        QVERIFY(QFile::setPermissions(path,
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(chmod(qPrintable(folder.path()), 01777) == 0); // anyone may add files
+        prefix = asUnprivilegedUser();
+        break;
+    case DiskFull:
+        if (!privateMountsWork())
+            QSKIP("unshare -rm cannot give this test a private mount namespace for a small disk");
+        // A 64 KiB disk of its own, seen only by the helper, holding the earlier page.
+        prefix = QStringList{QStringLiteral("unshare"), QStringLiteral("-rm")};
+        shellSetUp
+                = QStringLiteral("mount -t tmpfs -o size=64k tmpfs '%1' && printf '%2' > '%3'")
+                          .arg(folder.path(),
+                               QString::fromLatin1(earlierPage)
+                                       .replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")),
+                               path);
+        kibibytes = 256;
+        break;
+    case FifoWithoutReader:
+    case FifoReaderLeaves:
+        QVERIFY(mkfifo(qPrintable(path), 0644) == 0);
+        if (failure == FifoReaderLeaves) {
+            // Reads a little of the page and goes away.
+            fifoReader.start(QStringLiteral("head"),
+                             {QStringLiteral("-c"), QStringLiteral("100"), path});
+            QVERIFY(fifoReader.waitForStarted());
+        }
+        kibibytes = 1024;
+        break;
+    case KilledMidWrite:
+        QVERIFY(writeFile(path, earlierPage));
+        break;
+    }
+
+    if (failure == KilledMidWrite) {
+        // The killed-save test tries many moments; here one, in the middle of the write.
+        QProcess save;
+        save.start(QStringLiteral(WRITE_PAGE_HELPER), {path, QStringLiteral("50")});
+        while (!save.readAllStandardOutput().contains("writing"))
+            QVERIFY(save.waitForReadyRead(60'000));
+        QTest::qSleep(20);
+        ::kill(pid_t(save.processId()), SIGKILL);
+        QVERIFY(save.waitForFinished());
+        QCOMPARE(save.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(readFile(path), earlierPage);
+        QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                               | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("page.html")});
+        m_table << QStringLiteral(
+                           "%1: killed, so no error box; earlier file intact; stray files: none")
+                           .arg(QLatin1String(QTest::currentDataTag()));
+        return;
+    }
+
+    const QStringList entriesBefore
+            = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const Outcome outcome = saveInWindow(prefix, path, kibibytes, shellSetUp);
+    if (fifoReader.state() != QProcess::NotRunning)
+        fifoReader.waitForFinished();
+    m_table << QStringLiteral(
+                       "%1: error box \"%2\"; text kept: %3; earlier file: %4; stray files: %5")
+                       .arg(QLatin1String(QTest::currentDataTag()), outcome.errorBox.left(200),
+                            outcome.textKept, outcome.earlierFile, outcome.strayFiles);
+
+    QVERIFY2(outcome.problem.isEmpty(), qPrintable(outcome.problem));
+    QVERIFY2(outcome.errorBox != u"none", "no error box was shown");
+    QVERIFY2(outcome.errorBox.contains(QFileInfo(path).fileName()), qPrintable(outcome.errorBox));
+    QVERIFY2(outcome.errorBox.contains(reason, Qt::CaseInsensitive), qPrintable(outcome.errorBox));
+    QCOMPARE(outcome.textKept, QStringLiteral("yes"));
+    QCOMPARE(outcome.strayFiles, QStringLiteral("none"));
+
+    // What was at the path before is still there, unchanged.
+    switch (failure) {
+    case FolderNotWritable:
+    case FileNotWritable:
+        QCOMPARE(readFile(path), earlierPage);
+        QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
+        break;
+    case DiskFull: // the small disk is gone with the helper's namespace: it looked for us
+        QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
+        break;
+    case FolderAsPath:
+        QVERIFY(QFileInfo(path).isDir());
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("folder/inside.html"))), earlierPage);
+        break;
+    case FileAsParent:
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("notes.txt"))), earlierPage);
+        break;
+    case FifoWithoutReader:
+    case FifoReaderLeaves: {
+        struct stat status = {};
+        QVERIFY(lstat(qPrintable(path), &status) == 0);
+        QVERIFY2(S_ISFIFO(status.st_mode), "the FIFO was replaced");
+        break;
+    }
+    default:
+        QCOMPARE(outcome.earlierFile, QStringLiteral("none"));
+        break;
+    }
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             entriesBefore);
+}
+
+void TestSaveFailures::cleanupTestCase()
+{
+    qInfo("The save-failure table:\n%s", qPrintable(m_table.join(u'\n')));
+}
+
+QTEST_MAIN(TestSaveFailures)
+#include "tst_save_failures.moc"
