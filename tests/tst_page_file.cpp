@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -101,11 +102,16 @@ void tst_PageFile::writesIntoAFifoInPlace()
 {
     const QByteArray fifo = QFile::encodeName(path(u"pipe"_s));
     QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    // The reader is there before the save, as a program reading a pipe would be.
+    const int readEnd = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(readEnd >= 0);
+    QCOMPARE(::fcntl(readEnd, F_SETFL, 0), 0);
     QByteArray received;
     std::thread reader([&] {
-        QFile file(QString::fromLocal8Bit(fifo));
-        if (file.open(QIODevice::ReadOnly))
-            received = file.readAll();
+        char buffer[256];
+        for (ssize_t count; (count = ::read(readEnd, buffer, sizeof buffer)) > 0;)
+            received.append(buffer, count);
+        ::close(readEnd);
     });
     QString reason;
     const bool written = writePageFile(path(u"pipe"_s), "through the pipe"_ba, &reason);
