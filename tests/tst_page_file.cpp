@@ -1,7 +1,6 @@
 #include "save/page_file.h"
 
 #include <QDirIterator>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,7 +11,8 @@
 
 using namespace Qt::StringLiterals;
 
-// Writing the page file: exact bytes, and every failure leaving what was there before.
+// Writing the page file onto what is already at the path: a link, a file with its own
+// permissions, a FIFO. The ways a save fails are in the save-failure table.
 class tst_PageFile : public QObject
 {
     Q_OBJECT
@@ -24,14 +24,8 @@ private slots:
     void keepsTheFilesPermissions();
     void writesIntoAFifoInPlace();
 
-    void permissionDenied();
-    void diskFull();
-
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    void runInChild(const QString &program, const QStringList &arguments,
-                    const QProcessEnvironment &environment
-                    = QProcessEnvironment::systemEnvironment());
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -123,72 +117,6 @@ void tst_PageFile::writesIntoAFifoInPlace()
     };
     QCOMPARE(::stat(fifo.constData(), &status), 0);
     QVERIFY(S_ISFIFO(status.st_mode));
-}
-
-// Runs this test function again in a child process and takes over its result.
-void tst_PageFile::runInChild(const QString &program, const QStringList &arguments,
-                              const QProcessEnvironment &environment)
-{
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(program, arguments);
-    if (!child.waitForStarted())
-        QSKIP(qPrintable(u"cannot start %1: %2"_s.arg(program, child.errorString())));
-    QVERIFY(child.waitForFinished(60000));
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    const QString function = QString::fromLatin1(QTest::currentTestFunction());
-    if (!output.contains(u"Start testing of tst_PageFile"_s))
-        QSKIP(qPrintable(u"the child could not run the test: "_s + output.trimmed()));
-    if (output.contains(u"SKIP   : tst_PageFile::"_s + function))
-        QSKIP(qPrintable(u"skipped in the child: "_s + output.trimmed()));
-    QVERIFY2(child.exitCode() == 0 && output.contains(u"PASS   : tst_PageFile::"_s + function),
-             qPrintable(output));
-}
-
-void tst_PageFile::permissionDenied()
-{
-    if (::geteuid() == 0) {
-        // Root may write anywhere; the same test runs again as the unprivileged user nobody.
-        runInChild(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
-                                  QCoreApplication::applicationFilePath(), u"permissionDenied"_s});
-        return;
-    }
-    put(path(u"page.html"_s), "earlier page"_ba);
-    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
-    QString reason;
-    const bool written = writePageFile(path(u"page.html"_s), "new page"_ba, &reason);
-    const bool other = writePageFile(path(u"other.html"_s), "new page"_ba, &reason);
-    QVERIFY(QFile::setPermissions(m_dir->path(),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QVERIFY(!written);
-    QVERIFY(!other);
-    QVERIFY2(reason.contains(u"Permission denied"_s), qPrintable(reason));
-    QCOMPARE(contents(path(u"page.html"_s)), "earlier page"_ba);
-    QCOMPARE(entries(m_dir->path()), QStringList{u"page.html"_s});
-}
-
-void tst_PageFile::diskFull()
-{
-    const QString smallDisk = qEnvironmentVariable("TAGWRIGHT_SMALL_DISK");
-    if (smallDisk.isEmpty()) {
-        // A 64 KiB tmpfs, mounted in a private mount namespace that ends with the child.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"TAGWRIGHT_SMALL_DISK"_s, m_dir->path());
-        runInChild(u"unshare"_s,
-                   {u"-rm"_s, u"sh"_s, u"-c"_s,
-                    u"mount -t tmpfs -o size=64k tmpfs \"$0\" && exec \"$1\" diskFull"_s,
-                    m_dir->path(), QCoreApplication::applicationFilePath()},
-                   environment);
-        return;
-    }
-    const QString page = QDir(smallDisk).filePath(u"page.html"_s);
-    QString reason;
-    QVERIFY(writePageFile(page, "earlier page"_ba, &reason));
-    QVERIFY(!writePageFile(page, QByteArray(1 << 20, 'x'), &reason));
-    QVERIFY2(reason.contains(u"No space left on device"_s), qPrintable(reason));
-    QCOMPARE(contents(page), "earlier page"_ba);
-    QCOMPARE(entries(smallDisk), QStringList{u"page.html"_s});
 }
 
 QTEST_GUILESS_MAIN(tst_PageFile)
