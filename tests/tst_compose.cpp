@@ -1,4 +1,4 @@
-#include "app/text_box.h"
+#include "text/text_box.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>

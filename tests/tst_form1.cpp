@@ -1,5 +1,5 @@
 #include "app/run_command.h"
-#include "app/text_box.h"
+#include "text/text_box.h"
 #include "modal_catcher.h"
 #include "window_fixture.h"
 

@@ -1,7 +1,7 @@
 // Large pages are read, encoded and written in pieces; these tests check that the pieces
 // join into exactly the bytes a whole-text save gives, wherever the piece borders fall.
 
-#include "app/text_box.h"
+#include "text/text_box.h"
 #include "save/page_encoding.h"
 #include "save/page_file.h"
 #include "window_fixture.h"

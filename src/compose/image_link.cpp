@@ -1,6 +1,6 @@
 #include "compose/image_link.h"
 
-#include "app/text_box.h"
+#include "text/text_box.h"
 
 #include <QLabel>
 #include <QLineEdit>

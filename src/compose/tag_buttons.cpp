@@ -1,6 +1,6 @@
 #include "compose/tag_buttons.h"
 
-#include "app/text_box.h"
+#include "text/text_box.h"
 
 #include <QAbstractButton>
 

@@ -1,6 +1,6 @@
 #include "compose/transfer.h"
 
-#include "app/text_box.h"
+#include "text/text_box.h"
 
 void dragDown(QPlainTextEdit *hmbox, const QPlainTextEdit *txtTest)
 {

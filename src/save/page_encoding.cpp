@@ -1,5 +1,7 @@
 #include "save/page_encoding.h"
 
+#include "text/ascii.h"
+
 #include <bit>
 #include <cerrno>
 #include <charconv>
@@ -88,13 +90,6 @@ void appendConverted(QByteArray &out, QStringView run, iconv_t converter)
         appendReference(out, codePoint);
         position += units;
     }
-}
-
-bool fourAreAscii(const char16_t *from)
-{
-    std::uint64_t four;
-    std::memcpy(&four, from, sizeof four);
-    return (four & 0xFF80FF80FF80FF80u) == 0;
 }
 
 // Narrows the ASCII run that starts at from onto the end of out and returns where the run

@@ -1,6 +1,6 @@
 #include "save/save_command.h"
 
-#include "app/text_box.h"
+#include "text/text_box.h"
 #include "save/common_dialog.h"
 #include "save/page_encoding.h"
 #include "save/page_file.h"

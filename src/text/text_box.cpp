@@ -1,11 +1,12 @@
-#include "app/text_box.h"
+#include "text/text_box.h"
+
+#include "text/ascii.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -14,13 +15,6 @@ namespace {
 bool isLineBreak(char16_t character)
 {
     return character == QChar::ParagraphSeparator || character == QChar::LineSeparator;
-}
-
-bool fourAreAscii(const char16_t *from)
-{
-    std::uint64_t four;
-    std::memcpy(&four, from, sizeof four);
-    return (four & 0xFF80FF80FF80FF80u) == 0;
 }
 
 } // namespace
