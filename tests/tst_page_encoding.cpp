@@ -95,6 +95,7 @@ void tst_PageEncoding::codesetFollowsTheLocale_data()
     QTest::newRow("C locale") << "ANSI_X3.4-1968"_ba << 1 << "CP1252"_ba;
     QTest::newRow("ISO-8859-15") << "ISO-8859-15"_ba << 1 << "ISO-8859-15"_ba;
     QTest::newRow("CP1251") << "CP1251"_ba << 1 << "CP1251"_ba;
+    QTest::newRow("GBK, two bytes a character") << "GBK"_ba << 2 << "CP1252"_ba;
     QTest::newRow("unknown to iconv") << "NO-SUCH-SET"_ba << 1 << "CP1252"_ba;
     QTest::newRow("empty") << QByteArray() << 1 << "CP1252"_ba;
 }

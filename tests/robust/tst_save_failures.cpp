@@ -27,6 +27,7 @@ public:
         FolderNotWritable,
         FileNotWritable,
         DiskFull,
+        SmallPageOnFullDisk,
         FifoWithoutReader,
         FifoReaderLeaves,
         KilledMidWrite,
@@ -145,6 +146,9 @@ void TestSaveFailures::failedSaveChangesNothing_data()
             << FolderNotWritable << QStringLiteral("Permission denied");
     QTest::newRow("file not writable") << FileNotWritable << QStringLiteral("not writable");
     QTest::newRow("disk full") << DiskFull << QStringLiteral("No space left on device");
+    // Small enough to wait in the write buffer, so only flushing it can meet the full disk.
+    QTest::newRow("small page, disk already full")
+            << SmallPageOnFullDisk << QStringLiteral("No space left on device");
     QTest::newRow("FIFO without a reader")
             << FifoWithoutReader << QStringLiteral("No program is reading from it");
     QTest::newRow("FIFO whose reader leaves") << FifoReaderLeaves << QStringLiteral("Broken pipe");
@@ -203,6 +207,7 @@ void TestSaveFailures::failedSaveChangesNothing()
         prefix = asUnprivilegedUser();
         break;
     case DiskFull:
+    case SmallPageOnFullDisk:
         if (!privateMountsWork())
             QSKIP("unshare -rm cannot give this test a private mount namespace for a small disk");
         // A 64 KiB disk of its own, seen only by the helper, holding the earlier page.
@@ -214,6 +219,13 @@ void TestSaveFailures::failedSaveChangesNothing()
                                        .replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")),
                                path);
         kibibytes = 256;
+        if (failure == SmallPageOnFullDisk) {
+            // A filler takes every block left, so not even a one-KiB page fits.
+            shellSetUp += QStringLiteral(" && { head -c 1M /dev/zero > '%1/filler' 2>/dev/null; "
+                                         "test -s '%1/filler'; }")
+                                  .arg(folder.path());
+            kibibytes = 1;
+        }
         break;
     case FifoWithoutReader:
     case FifoReaderLeaves:
@@ -276,6 +288,7 @@ void TestSaveFailures::failedSaveChangesNothing()
         QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
         break;
     case DiskFull: // the small disk is gone with the helper's namespace: it looked for us
+    case SmallPageOnFullDisk:
         QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
         break;
     case FolderAsPath:
