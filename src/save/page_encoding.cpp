@@ -2,6 +2,7 @@
 
 #include "text/ascii.h"
 
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <charconv>
@@ -12,7 +13,6 @@
 #include <langinfo.h>
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -121,7 +121,9 @@ const char16_t *appendAsciiRun(QByteArray &out, const char16_t *from, const char
 
 // What each character of the Basic Multilingual Plane becomes, found with iconv the first
 // time the character occurs: an 8-bit codeset converts every character on its own, so a
-// page with many non-ASCII characters costs one conversion per distinct character.
+// page with many non-ASCII characters costs one conversion per distinct character. The
+// table comes in blocks of 256 characters, each made when one of its characters first
+// occurs, so an encoder costs little to make: a page uses a few blocks, not all 256.
 struct PageEncoder::State
 {
     enum Entry : std::uint16_t {
@@ -133,7 +135,6 @@ struct PageEncoder::State
 
     explicit State(const QByteArray &codeset)
         : converter(codeset)
-        , entries(0x10000, unknown)
     {
         if (!converter.isOpen())
             throw std::runtime_error("unknown character set " + codeset.toStdString());
@@ -159,7 +160,10 @@ struct PageEncoder::State
 
     void appendCharacter(char16_t character)
     {
-        std::uint16_t &entry = entries[character];
+        std::unique_ptr<Block> &block = blocks[character >> 8];
+        if (!block)
+            block = std::make_unique<Block>(); // every entry unknown
+        std::uint16_t &entry = (*block)[character & 0xFF];
         if (entry == unknown)
             entry = classify(character);
         if (entry >= singleByte)
@@ -190,8 +194,10 @@ struct PageEncoder::State
         }
     }
 
+    using Block = std::array<std::uint16_t, 256>;
+
     Converter converter;
-    std::vector<std::uint16_t> entries;
+    std::array<std::unique_ptr<Block>, 256> blocks;
     QByteArray out;
     char16_t pendingHighSurrogate = 0; // the last piece ended in it
 };
