@@ -17,13 +17,15 @@
 #include <QString>
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
-#include <optional>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -52,35 +54,60 @@ public:
     Iconv(const Iconv &) = delete;
     Iconv &operator=(const Iconv &) = delete;
 
-    // Converts the whole input, or nothing when iconv refuses any of it.
-    std::optional<std::string> convert(const std::string &input) const
+    // Converts the whole input into output, or returns false when iconv refuses any of it.
+    // The output's storage is kept from call to call, so the checks allocate next to nothing.
+    bool convert(std::string_view input, std::string &output) const
     {
         iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
-        std::string output(input.size() * 4 + 8, '\0');
+        output.resize(input.size() * 4 + 8);
         char *in = const_cast<char *>(input.data());
         size_t inLeft = input.size();
         char *out = output.data();
         size_t outLeft = output.size();
         if (iconv(m_handle, &in, &inLeft, &out, &outLeft) == size_t(-1) || inLeft != 0)
-            return std::nullopt;
+            return false;
         output.resize(output.size() - outLeft);
-        return output;
+        return true;
     }
 
 private:
     iconv_t m_handle;
 };
 
-std::string utf32(char32_t codePoint)
+// The checks' own converters for each code page, opened once: opening iconv for every
+// input would cost more than the encoding under test.
+struct CheckingConverters
 {
-    return std::string(reinterpret_cast<const char *>(&codePoint), sizeof codePoint);
+    explicit CheckingConverters(const char *codePage)
+        : encoder(codePage, "UTF-32LE")
+        , decoder("UTF-32LE", codePage)
+    { }
+    Iconv encoder;
+    Iconv decoder;
+};
+
+const CheckingConverters &checkingConverters(std::size_t codePageIndex)
+{
+    static std::array<std::unique_ptr<CheckingConverters>, codePages.size()> opened;
+    std::unique_ptr<CheckingConverters> &converters = opened[codePageIndex];
+    if (!converters)
+        converters = std::make_unique<CheckingConverters>(codePages[codePageIndex]);
+    return *converters;
 }
 
-char32_t fromUtf32(const std::string &bytes)
+std::string_view utf32(const char32_t &codePoint)
 {
-    char32_t codePoint = 0;
-    std::memcpy(&codePoint, bytes.data(), sizeof codePoint);
-    return codePoint;
+    return std::string_view(reinterpret_cast<const char *>(&codePoint), sizeof codePoint);
+}
+
+void appendCodePoint(QString &text, char32_t codePoint)
+{
+    if (QChar::requiresSurrogates(codePoint)) {
+        text += QChar(QChar::highSurrogate(codePoint));
+        text += QChar(QChar::lowSurrogate(codePoint));
+    } else {
+        text += QChar(char16_t(codePoint));
+    }
 }
 
 } // namespace
@@ -91,15 +118,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const char *codePage = codePages[data[0] % codePages.size()];
     QString input;
+    input.reserve(qsizetype(size / 2));
     for (size_t i = 1; i + 1 < size; i += 2)
         input += QChar(char16_t(data[i] | (data[i + 1] << 8)));
 
     const QByteArray output = encodePage(input, codePage);
-    const Iconv encoder(codePage, "UTF-32LE");
-    const Iconv decoder("UTF-32LE", codePage);
+    const auto &[encoder, decoder] = checkingConverters(data[0] % codePages.size());
+    std::string converted;
 
     // Walk the input and the output side by side.
     QString decoded;
+    decoded.reserve(input.size());
     qsizetype at = 0;
     for (qsizetype i = 0; i < input.size(); ++i) {
         char32_t codePoint = input[i].unicode();
@@ -109,46 +138,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         } else if (input[i].isSurrogate()) {
             codePoint = 0xFFFD;
         }
-        const std::optional<std::string> held = encoder.convert(utf32(codePoint));
-        if (held && held->size() == 1) {
-            if (at >= output.size() || output[at] != (*held)[0])
+        if (encoder.convert(utf32(codePoint), converted) && converted.size() == 1) {
+            if (at >= output.size() || output[at] != converted[0])
                 fail("a character of the code page is not its own byte", input, output);
             ++at;
         } else {
-            const QByteArray reference = "&#" + QByteArray::number(uint(codePoint)) + ';';
-            if (output.mid(at, reference.size()) != reference)
+            char reference[16] = "&#";
+            char *end = std::to_chars(reference + 2, reference + 14, std::uint32_t(codePoint)).ptr;
+            *end++ = ';';
+            if (!QByteArrayView(output).sliced(at).startsWith(
+                        QByteArrayView(reference, end - reference)))
                 fail("a character outside the code page is not its reference", input, output);
-            at += reference.size();
+            at += end - reference;
         }
-        decoded += QString::fromUcs4(&codePoint, 1);
+        appendCodePoint(decoded, codePoint);
     }
     if (at != output.size())
         fail("the output goes on after the input's last character", input, output);
 
     for (const char byte : output) {
-        if (!decoder.convert(std::string(1, byte)))
+        if (!decoder.convert(std::string_view(&byte, 1), converted))
             fail("a byte the code page does not define", input, output);
     }
 
     if (!input.contains(u'&')) {
         // Decode: the code page first, then each reference back to its character.
-        const std::optional<std::string> wide = decoder.convert(output.toStdString());
-        if (!wide)
+        if (!decoder.convert(std::string_view(output.constData(), output.size()), converted))
             fail("the output does not decode", input, output);
         QString text;
-        for (size_t i = 0; i + 4 <= wide->size(); i += 4) {
-            const char32_t codePoint = fromUtf32(wide->substr(i, 4));
-            text += QString::fromUcs4(&codePoint, 1);
+        text.reserve(qsizetype(converted.size() / 4));
+        for (size_t i = 0; i + 4 <= converted.size(); i += 4) {
+            char32_t codePoint = 0;
+            std::memcpy(&codePoint, converted.data() + i, sizeof codePoint);
+            appendCodePoint(text, codePoint);
         }
         QString roundTrip;
+        roundTrip.reserve(text.size());
         for (qsizetype i = 0; i < text.size(); ++i) {
             const qsizetype end = text.indexOf(u';', i);
-            if (text.mid(i, 2) == u"&#" && end > i + 2) {
+            const QStringView rest = QStringView(text).sliced(i);
+            if (rest.startsWith(u"&#") && end > i + 2) {
                 bool number = false;
-                const char32_t codePoint = text.mid(i + 2, end - i - 2).toUInt(&number);
+                const char32_t codePoint = rest.first(end - i).sliced(2).toUInt(&number);
                 if (!number)
                     fail("a reference that is not a number", input, output);
-                roundTrip += QString::fromUcs4(&codePoint, 1);
+                appendCodePoint(roundTrip, codePoint);
                 i = end;
             } else {
                 roundTrip += text[i];
