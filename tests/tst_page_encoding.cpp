@@ -50,6 +50,8 @@ void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
     QTest::newRow("two high surrogates then a pair")
             << "CP1252"_ba << QString(QChar(0xD83D)) + QChar(0xD83D) + QChar(0xDE00)
             << "&#65533;&#128512;"_ba;
+    QTest::newRow("tag character, which iconv drops unasked")
+            << "CP1252"_ba << u"a\U000E0041b"_s << "a&#917569;b"_ba;
     QTest::newRow("U+FFFD and U+FFFF") << "CP1252"_ba << u"\ufffd\uffff"_s << "&#65533;&#65535;"_ba;
     QTest::newRow("C1 control not in windows-1252") << "CP1252"_ba << u"\u0081"_s << "&#129;"_ba;
 }

@@ -66,30 +66,26 @@ std::pair<char32_t, qsizetype> codePointAt(QStringView text, qsizetype position)
     return {first.unicode(), 1};
 }
 
-// Converts a short run of non-ASCII characters (one character, a surrogate pair); iconv
-// stops at each character the codeset cannot hold, which is then written as its reference.
-void appendConverted(QByteArray &out, QStringView run, iconv_t converter)
+// Converts one non-ASCII character: a character of the Basic Multilingual Plane, a
+// surrogate pair or a lone surrogate. A character the codeset cannot hold is written as its
+// reference, and so is one that iconv drops without a word: glibc skips the Unicode tag
+// characters (U+E0000 to U+E007F) and reports success.
+void appendConverted(QByteArray &out, QStringView character, iconv_t converter)
 {
     char buffer[64]; // an 8-bit codeset takes a byte or two for a character
-    qsizetype position = 0;
-    while (position < run.size()) {
-        char *input = const_cast<char *>(reinterpret_cast<const char *>(run.utf16() + position));
-        size_t inputLeft = size_t(run.size() - position) * sizeof(char16_t);
-        char *output = buffer;
-        size_t outputLeft = sizeof buffer;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
-        const size_t result = iconv(converter, &input, &inputLeft, &output, &outputLeft);
-        const int error = errno;
+    char *input = const_cast<char *>(reinterpret_cast<const char *>(character.utf16()));
+    size_t inputLeft = size_t(character.size()) * sizeof(char16_t);
+    char *output = buffer;
+    size_t outputLeft = sizeof buffer;
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    const size_t result = iconv(converter, &input, &inputLeft, &output, &outputLeft);
+    if (result != size_t(-1) && inputLeft == 0 && output != buffer) {
         out.append(buffer, output - buffer);
-        position = run.size() - qsizetype(inputLeft / sizeof(char16_t));
-        if (result != size_t(-1))
-            break;
-        if (error != EILSEQ && error != EINVAL)
-            throw std::runtime_error("character conversion failed");
-        const auto [codePoint, units] = codePointAt(run, position);
-        appendReference(out, codePoint);
-        position += units;
+        return;
     }
+    if (result == size_t(-1) && errno != EILSEQ && errno != EINVAL)
+        throw std::runtime_error("character conversion failed");
+    appendReference(out, codePointAt(character, 0).first);
 }
 
 // Narrows the ASCII run that starts at from onto the end of out and returns where the run
