@@ -14,9 +14,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/tagwright/tagwright)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Plugins Qt loads at run time, so no library names them: the Wayland platform, and the SVG
-# reader that turns the installed icon into the window's icon.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-wayland")
+# What Qt loads at run time, so no library names it: the Wayland platform, the SVG reader that
+# turns the installed icon into the window's icon, and Qt's own translations, which put the
+# save dialog, the message boxes' buttons and the context menus in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "One window holds the page source in a large main box; buttons append tags such as

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -17,6 +18,9 @@ public:
                 return;
             m_lastText = box->text();
             m_lastIcon = box->icon();
+            m_lastButtons.clear();
+            for (const QAbstractButton *button : box->buttons())
+                m_lastButtons << button->text();
             ++m_caught;
             box->done(QMessageBox::Ok);
         });
@@ -26,10 +30,12 @@ public:
     int caught() const { return m_caught; }
     QString lastText() const { return m_lastText; }
     QMessageBox::Icon lastIcon() const { return m_lastIcon; }
+    QStringList lastButtons() const { return m_lastButtons; }
 
 private:
     QTimer m_timer;
     int m_caught = 0;
     QString m_lastText;
     QMessageBox::Icon m_lastIcon = QMessageBox::NoIcon;
+    QStringList m_lastButtons;
 };

@@ -1,15 +1,19 @@
-#include "text/text_box.h"
+#include "app/translations.h"
 #include "modal_catcher.h"
+#include "text/text_box.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <clocale>
 
@@ -34,6 +38,8 @@ private slots:
     void failedSaveReportsAndLosesNothing_data();
     void failedSaveReportsAndLosesNothing();
     void composedPageIsSavedByteForByte();
+    void failedSaveSpeaksTheUsersLanguage_data();
+    void failedSaveSpeaksTheUsersLanguage();
 
 private:
     void click(const char *name, int index = -1) { m_window.click(name, index); }
@@ -74,6 +80,8 @@ void tst_SaveCommand::init()
 void tst_SaveCommand::cleanup()
 {
     m_window.close();
+    // Deleting a translator uninstalls it: the next test reads English again.
+    qDeleteAll(qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
 }
 
 // Clicks Save with the dialog answering path; an empty path is a cancel.
@@ -267,6 +275,46 @@ void tst_SaveCommand::composedPageIsSavedByteForByte()
     QCOMPARE(contents(path(u"page.html"_s)),
              "<html><Body>\r\n<P>Caf\xe9 \x80"
              "5\r\n<a href =\"menu.htm\">Menu</a><br></Body></html>"_ba);
+}
+
+void tst_SaveCommand::failedSaveSpeaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("message"); // the error box's first line
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
+                            << u"Die Seite konnte nicht gespeichert werden unter"_s;
+    QTest::newRow("French") << QLocale(QLocale::French, QLocale::France)
+                            << u"La page n'a pas pu \u00eatre enregistr\u00e9e dans"_s;
+    QTest::newRow("Spanish, which only Qt speaks")
+            << QLocale(QLocale::Spanish, QLocale::Spain) << u"The page could not be saved to"_s;
+}
+
+void tst_SaveCommand::failedSaveSpeaksTheUsersLanguage()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, message);
+    // Qt's catalog, read on its own, says how Qt's texts must read in this language.
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    QTranslator qtCatalog;
+    if (!qtCatalog.load(locale, u"qtbase"_s, u"_"_s, qtFolder)) {
+        QSKIP(qPrintable(u"Qt's %1 translation (qtbase_*.qm, from qt6-translations-l10n) is "
+                         "not installed in %2"_s.arg(QLocale::languageToString(locale.language()),
+                                                     qtFolder)));
+    }
+    loadTranslations(*qApp, locale);
+
+    ModalCatcher catcher;
+    saveTo(path(u"missing/page.html"_s));
+    QCOMPARE(catcher.caught(), 1);
+    QVERIFY2(catcher.lastText().startsWith(message + u'\n' + path(u"missing/page.html"_s)),
+             qPrintable(catcher.lastText()));
+    QCOMPARE(catcher.lastButtons(), QStringList{qtCatalog.translate("QPlatformTheme", "OK")});
+    // The main box's context menu is Qt's too.
+    const std::unique_ptr<QMenu> menu(box("hmbox")->createStandardContextMenu());
+    auto *selectAll = menu->findChild<QAction *>(u"select-all"_s);
+    QVERIFY(selectAll);
+    QCOMPARE(selectAll->text().section(u'\t', 0, 0),
+             qtCatalog.translate("QWidgetTextControl", "Select All"));
 }
 
 QTEST_MAIN(tst_SaveCommand)

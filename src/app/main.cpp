@@ -1,7 +1,9 @@
 #include "app/form1.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +12,7 @@ int main(int argc, char *argv[])
     // desktop/CMakeLists.txt), so the desktop shows the program's own name and icon for it.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAGWRIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TAGWRIGHT_APP_ID)));
+    loadTranslations(app, QLocale::system());
     Form1 form;
     form.show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "app/run_command.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <exception>
@@ -11,10 +12,12 @@ void runCommand(QWidget *window, const std::function<void()> &command)
         command();
         return;
     } catch (const std::bad_alloc &) {
-        failure = QStringLiteral("There is not enough memory.");
+        failure = QCoreApplication::translate("runCommand", "There is not enough memory.");
     } catch (const std::exception &error) {
         failure = QString::fromLocal8Bit(error.what());
     }
-    QMessageBox::critical(window, QStringLiteral("Tagwright"),
-                          QStringLiteral("The command could not be finished.\n\n%1").arg(failure));
+    QMessageBox::critical(
+            window, QStringLiteral("Tagwright"),
+            QCoreApplication::translate("runCommand", "The command could not be finished.\n\n%1")
+                    .arg(failure));
 }

@@ -1,5 +1,6 @@
 #include "save/page_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -73,7 +74,8 @@ bool writeInPlace(const QString &path, const std::function<void(const PageSink &
     const int descriptor = ::open(QFile::encodeName(path).constData(),
                                   O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
-        *reason = errno == ENXIO ? QStringLiteral("No program is reading from it.")
+        *reason = errno == ENXIO ? QCoreApplication::translate("writePageFile",
+                                                               "No program is reading from it.")
                                  : systemReason(errno);
         return false;
     }

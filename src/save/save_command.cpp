@@ -1,10 +1,11 @@
 #include "save/save_command.h"
 
-#include "text/text_box.h"
 #include "save/common_dialog.h"
 #include "save/page_encoding.h"
 #include "save/page_file.h"
+#include "text/text_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 void saveMainBox(CommonDialog &dialog, const QPlainTextEdit *hmbox, QWidget *window)
@@ -28,8 +29,9 @@ void saveMainBox(CommonDialog &dialog, const QPlainTextEdit *hmbox, QWidget *win
     };
     QString reason;
     if (!writePageFile(fileName, writeMainBox, &reason)) {
-        QMessageBox::critical(
-                window, QStringLiteral("Tagwright"),
-                QStringLiteral("The page could not be saved to\n%1\n\n%2").arg(fileName, reason));
+        QMessageBox::critical(window, QStringLiteral("Tagwright"),
+                              QCoreApplication::translate(
+                                      "saveMainBox", "The page could not be saved to\n%1\n\n%2")
+                                      .arg(fileName, reason));
     }
 }

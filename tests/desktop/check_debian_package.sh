@@ -29,6 +29,10 @@ echo "Depends: $depends"
 for library_package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     echo "$depends" | grep -q "\\b$library_package\\b" || fail "Depends does not name $library_package"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+echo "$recommends" | grep -q "\\bqt6-translations-l10n\\b" ||
+    fail "Recommends does not name qt6-translations-l10n, whose files translate Qt's dialogs"
 [ "$(dpkg-deb -f "$deb" Package)" = tagwright ] || fail "the package is not named tagwright"
 
 printf '%s\n' usr/bin/tagwright \
