@@ -1,6 +1,6 @@
 #include "app/run_command.h"
-#include "text/text_box.h"
 #include "modal_catcher.h"
+#include "text/text_box.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -119,7 +119,7 @@ void tst_Form1::controlStandsWhereTheTableSays()
     QVERIFY(control);
     QCOMPARE(control->metaObject()->className(), kind);
     QCOMPARE(control->geometry(), geometry);
-    QVERIFY(control->isVisible());
+    QCOMPARE(control->isVisible(), name != "q"); // the covered quote label is never seen
     QVERIFY(control->isEnabled());
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         QCOMPARE(button->text(), caption);

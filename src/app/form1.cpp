@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/form1_accessible.h"
 #include "app/run_command.h"
 #include "compose/image_link.h"
 #include "compose/tag_buttons.h"
@@ -24,6 +25,7 @@ constexpr char indexProperty[] = "index";
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
+    presentShownControlsOnly();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tagwright"));
     resize(pixels(clientWidthTwips), pixels(clientHeightTwips));
@@ -39,7 +41,18 @@ Form1::Form1(QWidget *parent)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     tabOrder.front().second->setFocus();
 
+    describeForScreenReaders();
     routeClicks();
+}
+
+// What a screen reader finds beyond each control's name. The "Link Caption" label names the
+// field beside it. The quote label lies under the main box and is never seen, so it is not
+// shown at all, and the window leaves it out of what it presents; it keeps its caption and its
+// place.
+void Form1::describeForScreenReaders()
+{
+    label("Label1")->setBuddy(field("txtHTMcap"));
+    label("q")->hide();
 }
 
 QWidget *Form1::createControl(const ControlPlacement &placement)

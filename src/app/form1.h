@@ -29,6 +29,7 @@ public:
 
 private:
     QWidget *createControl(const ControlPlacement &placement);
+    void describeForScreenReaders();
     void routeClicks();
     void onClick(QAbstractButton *button, std::function<void()> command);
 
