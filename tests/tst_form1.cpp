@@ -1,12 +1,16 @@
+#include "app/form1_layout.h"
 #include "app/run_command.h"
-#include "text/text_box.h"
 #include "modal_catcher.h"
+#include "text/text_box.h"
 #include "window_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <stdexcept>
@@ -28,6 +32,9 @@ private slots:
     void initialFocusIsOnClosingHtmlButton();
     void quoteLabelIsCoveredByTheMainBox();
     void enlargingTheWindowMovesNothing();
+    void captionsShowWholeAtTheDefaultFont_data();
+    void captionsShowWholeAtTheDefaultFont();
+    void neighboursMeetAtEveryScale();
     void captionsAreNeverMarkup();
     void userCanTypeIntoEveryBox_data();
     void userCanTypeIntoEveryBox();
@@ -49,6 +56,18 @@ void tst_Form1::init()
 void tst_Form1::cleanup()
 {
     m_window.close();
+}
+
+// The room a control's style leaves for its caption.
+static QRect captionRoom(const QWidget *control)
+{
+    auto *button = qobject_cast<const QPushButton *>(control);
+    if (!button)
+        return control->contentsRect();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
 }
 
 // The name of the focused control as written in the layout: name, or name(index).
@@ -119,7 +138,7 @@ void tst_Form1::controlStandsWhereTheTableSays()
     QVERIFY(control);
     QCOMPARE(control->metaObject()->className(), kind);
     QCOMPARE(control->geometry(), geometry);
-    QVERIFY(control->isVisible());
+    QCOMPARE(control->isVisible(), name != "q"); // the covered quote label is never seen
     QVERIFY(control->isEnabled());
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         QCOMPARE(button->text(), caption);
@@ -198,6 +217,76 @@ void tst_Form1::enlargingTheWindowMovesNothing()
     QTRY_COMPARE(m_form->size(), QSize(900, 1000));
     for (qsizetype i = 0; i < controls.size(); ++i)
         QCOMPARE(controls[i]->geometry(), before[i]);
+}
+
+void tst_Form1::captionsShowWholeAtTheDefaultFont_data()
+{
+    QTest::addColumn<int>("pointSize");
+    for (const int pointSize : {8, 9, 10, 11, 12, 14})
+        QTest::addRow("%d pt", pointSize) << pointSize;
+}
+
+// The window at a desktop's default font against the window at Qt's own, which the layout was
+// drawn for: every caption has as much room for its ink as there (all of it where it fits
+// there), the window keeps its proportions, and a font no larger keeps the geometry exactly.
+void tst_Form1::captionsShowWholeAtTheDefaultFont()
+{
+    QFETCH(int, pointSize);
+    const auto restore
+            = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    const Form1 drawn;
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), pointSize));
+    const Form1 shown;
+    const qreal factor = qreal(shown.width()) / drawn.width();
+    QCOMPARE(factor > 1, pointSize > 9);
+    QVERIFY(qAbs(shown.height() - drawn.height() * factor) <= 1);
+
+    for (const ControlPlacement &placement : form1Layout()) {
+        const QString name = QString::fromLatin1(placement.name);
+        const QWidget *was = drawn.control(name, placement.index);
+        const QWidget *now = shown.control(name, placement.index);
+        if (pointSize <= 9)
+            QCOMPARE(now->geometry(), was->geometry());
+        // Both corners where the drawn ones times the factor fall, give or take their rounding.
+        const QRectF place(now->geometry()), drawnPlace(was->geometry());
+        const QPointF offTopLeft = place.topLeft() - drawnPlace.topLeft() * factor;
+        const QPointF offBottomRight = place.bottomRight() - drawnPlace.bottomRight() * factor;
+        QVERIFY2(qMax(offTopLeft.manhattanLength(), offBottomRight.manhattanLength()) <= 2,
+                 qPrintable(name));
+
+        const QString caption = QString::fromUtf8(placement.text);
+        if (now->isHidden()
+            || (placement.kind != ControlPlacement::Button
+                && placement.kind != ControlPlacement::Label))
+            continue;
+        const QRect room = captionRoom(now);
+        const QFontMetricsF metrics(now->font());
+        QVERIFY2(metrics.height() <= room.height(), qPrintable(caption));
+        // Rounding each edge to a whole pixel may take up to one pixel of the room.
+        const qreal ink = metrics.tightBoundingRect(caption).width();
+        const qreal inkAsDrawn = QFontMetricsF(was->font()).tightBoundingRect(caption).width();
+        QVERIFY2(ink / (room.width() + 1) <= qMax(1.0, inkAsDrawn / captionRoom(was).width()),
+                 qPrintable(QStringLiteral("%1: ink %2 in %3")
+                                    .arg(caption)
+                                    .arg(ink)
+                                    .arg(room.width())));
+    }
+}
+
+// Neighbouring tag buttons overlap by one pixel as drawn; grown by any scale they still share
+// a column, and controls apart as drawn stay apart.
+void tst_Form1::neighboursMeetAtEveryScale()
+{
+    for (int percent = 100; percent <= 300; ++percent) {
+        for (const ControlPlacement &one : form1Layout()) {
+            for (const ControlPlacement &other : form1Layout()) {
+                const bool meet = pixelRect(one, percent / 100.0)
+                                          .intersects(pixelRect(other, percent / 100.0));
+                QVERIFY2(meet == pixelRect(one).intersects(pixelRect(other)), one.name);
+            }
+        }
+    }
 }
 
 void tst_Form1::captionsAreNeverMarkup()

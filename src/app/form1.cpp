@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/form1_accessible.h"
+#include "app/layout_scale.h"
 #include "app/run_command.h"
 #include "compose/image_link.h"
 #include "compose/tag_buttons.h"
@@ -24,15 +26,20 @@ constexpr char indexProperty[] = "index";
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
+    presentShownControlsOnly();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tagwright"));
-    resize(pixels(clientWidthTwips), pixels(clientHeightTwips));
+
+    std::vector<PlacedControl> controls;
+    for (const ControlPlacement &placement : form1Layout())
+        controls.push_back({&placement, createControl(placement)});
+    describeForScreenReaders();
+    placeControls(controls);
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const ControlPlacement &placement : form1Layout()) {
-        QWidget *created = createControl(placement);
-        if (created->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(placement.tab, created);
+    for (const auto &[placement, control] : controls) {
+        if (control->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(placement->tab, control);
     }
     std::ranges::sort(tabOrder);
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -40,6 +47,34 @@ Form1::Form1(QWidget *parent)
     tabOrder.front().second->setFocus();
 
     routeClicks();
+}
+
+// What a screen reader finds beyond each control's name. The "Link Caption" label names the
+// field beside it. The quote label lies under the main box and is never seen, so it is not
+// shown at all, and the window leaves it out of what it presents; it keeps its caption and its
+// place.
+void Form1::describeForScreenReaders()
+{
+    label("Label1")->setBuddy(field("txtHTMcap"));
+    label("q")->hide();
+}
+
+// Puts every control where the table says, grown by one scale so that each caption on show
+// is whole in its control's font. The scale is decided here, once: resizing the window later
+// moves nothing.
+void Form1::placeControls(std::span<const PlacedControl> controls)
+{
+    std::vector<ShownCaption> captions;
+    for (const auto &[placement, control] : controls) {
+        const bool captioned = placement->kind == ControlPlacement::Button
+                               || placement->kind == ControlPlacement::Label;
+        if (captioned && !control->isHidden())
+            captions.push_back({control->font(), QString::fromUtf8(placement->text)});
+    }
+    const double scale = layoutScale(captions);
+    for (const auto &[placement, control] : controls)
+        control->setGeometry(pixelRect(*placement, scale));
+    resize(pixels(clientWidthTwips, scale), pixels(clientHeightTwips, scale));
 }
 
 QWidget *Form1::createControl(const ControlPlacement &placement)
@@ -75,8 +110,6 @@ QWidget *Form1::createControl(const ControlPlacement &placement)
         created->setAccessibleName(QString::fromUtf8(placement.accessibleName));
     if (placement.index >= 0)
         created->setProperty(indexProperty, placement.index);
-    created->setGeometry(pixels(placement.left), pixels(placement.top), pixels(placement.width),
-                         pixels(placement.height));
     return created;
 }
 

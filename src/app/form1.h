@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <span>
 
 class QAbstractButton;
 class QLabel;
@@ -13,7 +14,8 @@ class QLineEdit;
 class QPlainTextEdit;
 
 // Tagwright's one window. The layout table (form1_layout.cpp) lists its controls, where they
-// stand and their tab order; this class builds them and routes each click to its command.
+// stand and their tab order; this class builds them, grown to the desktop's font when that is
+// larger than the table's (layout_scale.h), and routes each click to its command.
 // The commands (compose/ and save/) are given the controls they read and write, and keep
 // nothing between clicks: all state lives in the controls and in the save dialog.
 class Form1 : public QWidget
@@ -28,7 +30,15 @@ public:
     CommonDialog &CommonDialog1() { return m_commonDialog1; }
 
 private:
+    struct PlacedControl
+    {
+        const ControlPlacement *placement;
+        QWidget *control;
+    };
+
     QWidget *createControl(const ControlPlacement &placement);
+    void describeForScreenReaders();
+    void placeControls(std::span<const PlacedControl> controls);
     void routeClicks();
     void onClick(QAbstractButton *button, std::function<void()> command);
 

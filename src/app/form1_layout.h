@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <span>
 
 // One row of the editor window's layout table. Positions and sizes are in twips
@@ -25,9 +27,21 @@ inline constexpr int twipsPerPixel = 15;
 inline constexpr int clientWidthTwips = 8130;
 inline constexpr int clientHeightTwips = 9480;
 
-constexpr int pixels(int twips)
+// Twips to pixels, with the table grown by a scale (see layout_scale.h); at scale 1 every
+// value of the table is a whole number of pixels.
+constexpr int pixels(int twips, double scale = 1)
 {
-    return twips / twipsPerPixel;
+    return qRound(twips * scale / twipsPerPixel);
+}
+
+// Where a control stands at a scale. Each edge is rounded on its own, not each width, so
+// neighbours that overlap by one pixel at scale 1 still meet at any scale.
+constexpr QRect pixelRect(const ControlPlacement &placement, double scale = 1)
+{
+    const int left = pixels(placement.left, scale);
+    const int top = pixels(placement.top, scale);
+    return {left, top, pixels(placement.left + placement.width, scale) - left,
+            pixels(placement.top + placement.height, scale) - top};
 }
 
 std::span<const ControlPlacement> form1Layout();

@@ -12,6 +12,8 @@
 // A screen reader sees the window through QAccessible. Every control must tell it a name and
 // the role of its kind: buttons and labels are named by their caption, the text boxes by what
 // they are for. The names are for the screen reader only and leave the window as it is drawn.
+// The quote label, which nobody sees, is not presented; the "Link Caption" label is tied to
+// the field it names.
 class tst_Accessibility : public QObject
 {
     Q_OBJECT
@@ -20,6 +22,7 @@ private slots:
     void controlHasItsNameAndRole_data();
     void controlHasItsNameAndRole();
     void everyControlInTheWindowIsNamedOnce();
+    void linkCaptionLabelNamesItsField();
     void namesLeaveTheWindowAsDrawn();
     void emptyTextBoxShowsNoName_data();
     void emptyTextBoxShowsNoName();
@@ -79,7 +82,8 @@ void tst_Accessibility::controlHasItsNameAndRole()
 }
 
 // Walks the window as a screen reader does, so a control the layout table forgot to name,
-// or two controls a listener could not tell apart, show up here.
+// two controls a listener could not tell apart, or one it would read out though nobody can
+// see it, show up here.
 void tst_Accessibility::everyControlInTheWindowIsNamedOnce()
 {
     Form1 form;
@@ -88,12 +92,19 @@ void tst_Accessibility::everyControlInTheWindowIsNamedOnce()
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
     QVERIFY(window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tagwright"));
-    QCOMPARE(window->childCount(), int(form1Layout().size()));
+    // Every control but the quote label, which the main box covers.
+    QCOMPARE(window->childCount(), int(form1Layout().size()) - 1);
+    QAccessibleInterface *quote = QAccessible::queryAccessibleInterface(form.control("q"));
+    QVERIFY(quote);
+    QVERIFY(quote->state().invisible);
+    QCOMPARE(window->indexOfChild(quote), -1);
 
     QSet<QString> names;
     for (int i = 0; i < window->childCount(); ++i) {
         QAccessibleInterface *child = window->child(i);
         QVERIFY(child);
+        QCOMPARE(window->indexOfChild(child), i);
+        QVERIFY(!child->state().invisible);
         const QString name = child->text(QAccessible::Name);
         const QString objectName = child->object()->objectName();
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(objectName + " has no accessible name"));
@@ -102,6 +113,18 @@ void tst_Accessibility::everyControlInTheWindowIsNamedOnce()
         QVERIFY2(child->role() != QAccessible::NoRole && child->role() != QAccessible::Client,
                  qPrintable(objectName + " has no role of its own"));
     }
+}
+
+// A screen reader reads the label's caption for the field and moves from the label to it.
+void tst_Accessibility::linkCaptionLabelNamesItsField()
+{
+    Form1 form;
+    QAccessibleInterface *label = QAccessible::queryAccessibleInterface(form.control("Label1"));
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(form.control("txtHTMcap"));
+    QVERIFY(label && field);
+    using Relations = QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>;
+    QCOMPARE(label->relations(QAccessible::Labelled), Relations({{field, QAccessible::Labelled}}));
+    QCOMPARE(field->relations(QAccessible::Label), Relations({{label, QAccessible::Label}}));
 }
 
 void tst_Accessibility::namesLeaveTheWindowAsDrawn()
