@@ -1,19 +1,27 @@
 // Large pages are read, encoded and written in pieces; these tests check that the pieces
-// join into exactly the bytes a whole-text save gives, wherever the piece borders fall.
+// join into exactly the bytes a whole-text save gives, wherever the piece borders fall. A
+// page built by clicking is one long line, which the main box lays out in its own, cheaper
+// way; the last tests check that it still shows what a stock box shows.
 
-#include "text/text_box.h"
 #include "save/page_encoding.h"
 #include "save/page_file.h"
+#include "text/text_box.h"
 #include "window_fixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -64,6 +72,27 @@ void fill(QPlainTextEdit *box, const QString &crLfText)
     box->setPlainText(QString(crLfText).replace(u"\r\n"_s, u"\n"_s));
 }
 
+// The glyphs that show a part of a box's first line, in one font, and the glyphs that font's
+// character map gives for the same characters, each sorted: where the two differ, the part
+// was shaped. (The part may come in several runs, in any order.)
+std::pair<QList<quint32>, QList<quint32>> shownAndMappedGlyphs(const QPlainTextEdit *box, int from,
+                                                               int length)
+{
+    const QTextBlock block = box->document()->firstBlock();
+    std::pair<QList<quint32>, QList<quint32>> glyphs;
+    QRawFont font;
+    for (const QGlyphRun &run : block.layout()->glyphRuns(from, length)) {
+        if (font.isValid() && run.rawFont().familyName() != font.familyName())
+            return {};
+        font = run.rawFont();
+        glyphs.first += run.glyphIndexes();
+    }
+    glyphs.second = font.glyphIndexesForString(block.text().mid(from, length));
+    std::ranges::sort(glyphs.first);
+    std::ranges::sort(glyphs.second);
+    return glyphs;
+}
+
 } // namespace
 
 class tst_LargePage : public QObject
@@ -82,6 +111,8 @@ private slots:
     void producedPiecesMakeTheFile();
     void failingProducerKeepsTheEarlierFile();
     void largeMainBoxIsSavedByteForByte();
+    void scriptsThatNeedShapingAreShaped_data();
+    void scriptsThatNeedShapingAreShaped();
 };
 
 void tst_LargePage::piecesJoinIntoTheBoxText_data()
@@ -258,6 +289,42 @@ void tst_LargePage::largeMainBoxIsSavedByteForByte()
     const QByteArray saved = file.readAll();
     QCOMPARE(saved.size(), page.bytes.size());
     QVERIFY(saved == page.bytes);
+}
+
+void tst_LargePage::scriptsThatNeedShapingAreShaped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from"); // the part in the script
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QFontDatabase::WritingSystem>("writingSystem");
+    QTest::newRow("Arabic in a Latin line")
+            << u"<B>\u0645\u0631\u062d\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645</B>"_s
+            << 3 << 13 << QFontDatabase::Arabic;
+    QTest::newRow("Devanagari in a Latin line") << u"<P>\u0928\u092e\u0938\u094d\u0924\u0947</P>"_s
+                                                << 3 << 6 << QFontDatabase::Devanagari;
+}
+
+// Latin needs no shaping and is drawn straight from the character map; scripts that join
+// or reorder must still be shaped, into the glyphs a stock box shows.
+void tst_LargePage::scriptsThatNeedShapingAreShaped()
+{
+    QFETCH(const QString, text);
+    QFETCH(const int, from);
+    QFETCH(const int, length);
+    QFETCH(const QFontDatabase::WritingSystem, writingSystem);
+    if (QFontDatabase::families(writingSystem).isEmpty())
+        QSKIP("no font for this script is installed");
+    WindowFixture window;
+    QVERIFY(window.open());
+    QPlainTextEdit *hmbox = window.box("hmbox");
+    fill(hmbox, text);
+    QPlainTextEdit stock;
+    stock.setPlainText(text);
+
+    const auto [shown, mapped] = shownAndMappedGlyphs(hmbox, from, length);
+    QVERIFY2(!shown.isEmpty(), "the part is not in one font");
+    QVERIFY2(shown != mapped, "the part was not shaped");
+    QCOMPARE(shown, shownAndMappedGlyphs(&stock, from, length).first);
 }
 
 QTEST_MAIN(tst_LargePage)
