@@ -1,7 +1,7 @@
 // Large pages are read, encoded and written in pieces; these tests check that the pieces
 // join into exactly the bytes a whole-text save gives, wherever the piece borders fall. A
 // page built by clicking is one long line, which the main box lays out in its own, cheaper
-// way; the last tests check that it still shows what a stock box shows.
+// way; the last tests check that it still shows what a stock box shows, after edits too.
 
 #include "save/page_encoding.h"
 #include "save/page_file.h"
@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -72,6 +73,26 @@ void fill(QPlainTextEdit *box, const QString &crLfText)
     box->setPlainText(QString(crLfText).replace(u"\r\n"_s, u"\n"_s));
 }
 
+// Caret positions (from the end if negative; -1 is the end), each with the keys typed there.
+using Edits = QList<std::pair<int, QString>>;
+
+// Where each line of the text in sight starts, block by block, and where the caret stands.
+QString wrapping(const QPlainTextEdit *box)
+{
+    QString where;
+    const QTextBlock last = box->cursorForPosition({0, box->viewport()->height()}).block();
+    for (QTextBlock block = box->cursorForPosition({0, 0}).block(); block.isValid();
+         block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int line = 0; line < layout->lineCount(); ++line)
+            where += QString::number(block.position() + layout->lineAt(line).textStart()) + u' ';
+        where += u'|';
+        if (block == last)
+            break;
+    }
+    return where + QString::number(box->cursorRect().x());
+}
+
 // The glyphs that show a part of a box's first line, in one font, and the glyphs that font's
 // character map gives for the same characters, each sorted: where the two differ, the part
 // was shaped. (The part may come in several runs, in any order.)
@@ -111,6 +132,8 @@ private slots:
     void producedPiecesMakeTheFile();
     void failingProducerKeepsTheEarlierFile();
     void largeMainBoxIsSavedByteForByte();
+    void editedLongLinesShowAsIfLaidOutAfresh_data();
+    void editedLongLinesShowAsIfLaidOutAfresh();
     void scriptsThatNeedShapingAreShaped_data();
     void scriptsThatNeedShapingAreShaped();
 };
@@ -289,6 +312,60 @@ void tst_LargePage::largeMainBoxIsSavedByteForByte()
     const QByteArray saved = file.readAll();
     QCOMPARE(saved.size(), page.bytes.size());
     QVERIFY(saved == page.bytes);
+}
+
+void tst_LargePage::editedLongLinesShowAsIfLaidOutAfresh_data()
+{
+    // Each edit puts the caret at a position (from the end if negative; -1 is the end) and
+    // types keys there: \n is Enter, \b Backspace, \x1a Ctrl+Z.
+    QTest::addColumn<Edits>("edits");
+    QTest::newRow("nothing") << Edits{};
+    QTest::newRow("typing at the end") << Edits{{-1, u"abc def"_s}};
+    QTest::newRow("a line broken, both halves typed in")
+            << Edits{{3000, u"\n"_s}, {10, u"xyz "_s}, {-1, u"end"_s}};
+    QTest::newRow("two lines joined, then typed in")
+            << Edits{{-1, u"\nsecond"_s}, {-7, u"\b"_s}, {-1, u" q"_s}};
+    QTest::newRow("typing undone in the other half")
+            << Edits{{3000, u"\n"_s}, {-1, u"tail"_s}, {10, u"ab\x1a\x1a"_s}};
+}
+
+// The main box keeps the layout of the line last edited; after edits here and there it must
+// wrap and place the caret as a box given the finished text at once does.
+void tst_LargePage::editedLongLinesShowAsIfLaidOutAfresh()
+{
+    QFETCH(const Edits, edits);
+    WindowFixture window;
+    QVERIFY(window.open());
+    QPlainTextEdit *hmbox = window.box("hmbox");
+    fill(hmbox, mixedPage(6000, 4).text.remove(u"\r\n"_s));
+    hmbox->setFocus();
+    for (const auto &[position, keys] : edits) {
+        QTextCursor caret = hmbox->textCursor();
+        caret.setPosition(position < 0 ? hmbox->document()->characterCount() + position : position);
+        hmbox->setTextCursor(caret);
+        for (const QChar key : keys) {
+            if (key == u'\b')
+                QTest::keyClick(hmbox, Qt::Key_Backspace);
+            else if (key == u'\n')
+                QTest::keyClick(hmbox, Qt::Key_Return);
+            else if (key == u'\x1a')
+                QTest::keyClick(hmbox, Qt::Key_Z, Qt::ControlModifier);
+            else
+                QTest::keyClicks(hmbox, QString(key));
+        }
+        QCoreApplication::processEvents();
+    }
+
+    QPlainTextEdit afresh;
+    afresh.setFont(hmbox->font());
+    afresh.resize(hmbox->size());
+    fill(&afresh, TextBox::text(hmbox));
+    afresh.setTextCursor(hmbox->textCursor());
+    afresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&afresh));
+    afresh.verticalScrollBar()->setValue(hmbox->verticalScrollBar()->value());
+    QCoreApplication::processEvents();
+    QCOMPARE(wrapping(hmbox), wrapping(&afresh));
 }
 
 void tst_LargePage::scriptsThatNeedShapingAreShaped_data()

@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -44,8 +46,12 @@ bool drawnRightUnshaped(QChar character)
     }
 }
 
-// Lays out each changed block of a box whose font asks for no shaping: the stretches of a
-// block that need shaping get a format that asks for it.
+// Lays out each changed block of a box whose font asks for no shaping.
+// - The stretches of a block that need shaping get a format that asks for it.
+// - The block the last change ended in keeps its layout data, so the caret and the repaint
+//   that follow need not analyse and shape it once more each. A block's data takes some 35
+//   bytes a character, so no other block keeps it: when a change ends elsewhere, the block
+//   held before is laid out once more without it, which frees it.
 class ChangedBlockLayout : public QObject
 {
 public:
@@ -60,16 +66,20 @@ public:
 
 private:
     // Runs before the editor lays out the changed blocks, so that they are laid out with
-    // their formats set.
+    // their formats and cache set.
     void onChange(int from, int, int charsAdded)
     {
-        const QTextBlock last = m_document->findBlock(from + charsAdded);
-        for (QTextBlock block = m_document->findBlock(from); block.isValid();
-             block = block.next()) {
+        const QTextBlock first = m_document->findBlock(from);
+        QTextBlock last = m_document->findBlock(from + charsAdded);
+        if (!last.isValid())
+            last = m_document->lastBlock();
+        for (QTextBlock block = first; block.isValid(); block = block.next()) {
             markStretchesToShape(block);
             if (block == last)
                 break;
+            block.layout()->setCacheEnabled(false); // changed, which has freed its data
         }
+        hold(first, last);
     }
 
     // A stretch runs from one character that needs shaping to the last in a row, over the
@@ -96,8 +106,37 @@ private:
             block.layout()->setFormats(stretches);
     }
 
+    // Holds the last changed block, and lets go of the one held before unless this change
+    // reached it.
+    void hold(const QTextBlock &first, const QTextBlock &last)
+    {
+        const QTextBlock previous = m_held.block();
+        if (!m_held.isNull()
+            && (previous.position() < first.position() || previous.position() > last.position())
+            && previous.layout()->cacheEnabled()) {
+            previous.layout()->setCacheEnabled(false);
+            // After this change is done: the editor is in the middle of it now.
+            QTimer::singleShot(0, this, [this, released = m_held] { release(released); });
+        }
+        last.layout()->setCacheEnabled(true);
+        m_held = QTextCursor(last);
+        m_held.setKeepPositionOnInsert(true); // at the block's start, typing there included
+    }
+
+    // Lays the block out again now, which frees its data with the cache off. Marking one
+    // character is enough, and keeps the editor from laying out the next block too.
+    void release(const QTextCursor &released)
+    {
+        const QTextBlock block = released.block();
+        if (!block.layout()->cacheEnabled() && block.length() > 1)
+            m_document->markContentsDirty(block.position(), 1);
+    }
+
     QTextDocument *m_document;
     QTextCharFormat m_shaped;
+    // At the start of the held block. Edits elsewhere move it along with its block; one
+    // that splits or joins the block is a change that reaches it.
+    QTextCursor m_held;
 };
 
 } // namespace

@@ -10,6 +10,8 @@ namespace TextBox {
 // - Text in a script that needs no shaping (Latin, for one) is drawn glyph by glyph from the
 //   font's character map rather than shaped; scripts that join or reorder, such as Arabic
 //   and Devanagari, are still shaped. Only refinements such as kerning are lost.
+// - The line the last change ended in keeps its layout data, so the caret and the repaint
+//   that follow the change need not analyse and shape that whole line once more each.
 void setUpLayout(QPlainTextEdit *box);
 
 } // namespace TextBox
