@@ -6,8 +6,9 @@
 
 // A page built by clicking tags and typing is one long line, which the editor lays out whole
 // again on every change. These figures time a tag click and a keystroke at the end of such a
-// page, Tagwright and its floor each in a child process of its own: the allocator settings
-// Tagwright makes at start-up act on the whole process and must not reach the floor.
+// page, Tagwright and its floor each in a fresh child process of its own: neither meets the
+// heap the other left, nor the large windows this program keeps for the other figures, and
+// a setting that acts on the whole process would reach only its own side.
 
 // One child run per iteration, timed as the median of the actions it times.
 void benchmarkOneLine(benchmark::State &state, const char *role, const char *action,
