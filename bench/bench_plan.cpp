@@ -9,10 +9,13 @@ BenchPlan fullPlan()
             .dragScratchSize = 64 * KiB,
             .saveSizes = {10 * MiB, 50 * MiB},
             .memorySize = 50 * MiB,
+            .oneLineSizes = {10 * KiB, 100 * KiB, 1 * MiB},
             .clickRepetitions = 61,
             .saveRepetitions = 9,
             .startupRuns = 20,
             .memoryRuns = 3,
+            .oneLineRuns = 5,
+            .oneLineActions = 9,
     };
 }
 
@@ -25,10 +28,13 @@ BenchPlan smokePlan()
             .dragScratchSize = 4 * KiB,
             .saveSizes = {100 * KiB},
             .memorySize = 1 * MiB,
+            .oneLineSizes = {10 * KiB},
             .clickRepetitions = 1,
             .saveRepetitions = 1,
             .startupRuns = 1,
             .memoryRuns = 1,
+            .oneLineRuns = 1,
+            .oneLineActions = 1,
     };
 }
 

@@ -17,10 +17,13 @@ struct BenchPlan
     qsizetype dragScratchSize; // the scratch box that Dragdown copies
     std::vector<qsizetype> saveSizes;
     qsizetype memorySize;
+    std::vector<qsizetype> oneLineSizes; // pages that are one line; see one_line_benchmarks.h
     int clickRepetitions;
     int saveRepetitions;
     int startupRuns;
     int memoryRuns;
+    int oneLineRuns; // child processes per figure
+    int oneLineActions; // timed actions in each
 };
 
 BenchPlan fullPlan();

@@ -1,6 +1,7 @@
 #include "figures.h"
 
 #include "command_benchmarks.h"
+#include "one_line_benchmarks.h"
 #include "process_benchmarks.h"
 
 namespace {
@@ -108,6 +109,37 @@ std::vector<FigureRow> registerFigures(const BenchPlan &plan)
     registerTimed("start-up", plan.startupRuns, benchmarkStartup);
     rows.push_back({QStringLiteral("start-up to first expose"), "start-up", "start-up", "tagwright",
                     "floor", false, 1.25});
+
+    // A tag click and a keystroke at the end of a page that is one line, against a stock editor
+    // holding the same line. The smallest page's rows are shown as measured.
+    const std::pair<const char *, QString> oneLineActions[] = {
+            {"click", QStringLiteral("tag click <B>")},
+            {"key", QStringLiteral("keystroke")},
+    };
+    for (const auto &[action, actionName] : oneLineActions) {
+        for (const qsizetype size : plan.oneLineSizes) {
+            const auto name = [&](const char *role) {
+                return benchmarkName(
+                        QStringLiteral("one-line %1 %2 %3")
+                                .arg(QLatin1String(action), QLatin1String(role), sizeName(size)));
+            };
+            for (const char *role : {"tagwright", "floor"}) {
+                registerTimed(name(role), plan.oneLineRuns,
+                              [=, actions = plan.oneLineActions](benchmark::State &state) {
+                                  benchmarkOneLine(state, role, action, size, actions);
+                              });
+            }
+            const bool shownOnly = size == plan.oneLineSizes.front();
+            rows.push_back({QStringLiteral("%1, one-line %2 page").arg(actionName, sizeName(size)),
+                            name("tagwright"),
+                            name("floor"),
+                            {},
+                            {},
+                            false,
+                            shownOnly ? 0.0 : 0.6,
+                            size == 100 * KiB ? frameSeconds : 0});
+        }
+    }
 
     const qsizetype memorySize = plan.memorySize;
     registerTimed("memory tagwright", plan.memoryRuns, [memorySize](benchmark::State &state) {

@@ -16,7 +16,7 @@ struct FigureRow
     std::string measuredCounter; // empty: the benchmark's time; else this counter
     std::string floorCounter;
     bool inBytes; // counters hold bytes rather than seconds
-    double maxRatio;
+    double maxRatio; // 0: no target, the figures are shown as measured
     double maxSeconds = 0; // an absolute limit on the measured median; 0 for none
 };
 

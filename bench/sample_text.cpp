@@ -54,3 +54,10 @@ QString sampleText(qsizetype characters, bool withOtherCharacters)
     }
     return text;
 }
+
+QString oneLineText(qsizetype characters)
+{
+    QString text = sampleText(characters);
+    text.replace(u'\n', u' ');
+    return text;
+}

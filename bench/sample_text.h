@@ -7,3 +7,7 @@
 // hundred is a CJK ideograph, which no 8-bit code page holds. The same arguments always
 // give the same text.
 QString sampleText(qsizetype characters, bool withOtherCharacters = false);
+
+// A page built by clicking and typing, which has no line break: sampleText() with every line
+// feed turned into a space, one line of exactly `characters` characters.
+QString oneLineText(qsizetype characters);

@@ -10,6 +10,7 @@
 
 #include "bench_plan.h"
 #include "figures.h"
+#include "one_line_benchmarks.h"
 #include "page_windows.h"
 #include "process_benchmarks.h"
 #include "results_table.h"
@@ -29,6 +30,9 @@ int main(int argc, char *argv[])
 
     if (argc == 4 && std::strcmp(argv[1], "--memory-probe") == 0)
         return runMemoryProbe(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong());
+    if (argc == 6 && std::strcmp(argv[1], "--one-line-probe") == 0)
+        return runOneLineProbe(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                               QByteArray(argv[4]).toLongLong(), QByteArray(argv[5]).toInt());
 
     std::vector<char *> benchmarkArguments{argv[0]};
     char interleave[] = "--benchmark_enable_random_interleaving=true";

@@ -1,19 +1,28 @@
 // Large pages are read, encoded and written in pieces; these tests check that the pieces
-// join into exactly the bytes a whole-text save gives, wherever the piece borders fall.
+// join into exactly the bytes a whole-text save gives, wherever the piece borders fall. A
+// page built by clicking is one long line, which the main box lays out in its own, cheaper
+// way; the last tests check that it still shows what a stock box shows, after edits too.
 
-#include "text/text_box.h"
 #include "save/page_encoding.h"
 #include "save/page_file.h"
+#include "text/text_box.h"
 #include "window_fixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QRawFont>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -64,6 +73,47 @@ void fill(QPlainTextEdit *box, const QString &crLfText)
     box->setPlainText(QString(crLfText).replace(u"\r\n"_s, u"\n"_s));
 }
 
+// Caret positions (from the end if negative; -1 is the end), each with the keys typed there.
+using Edits = QList<std::pair<int, QString>>;
+
+// Where each line of the text in sight starts, block by block, and where the caret stands.
+QString wrapping(const QPlainTextEdit *box)
+{
+    QString where;
+    const QTextBlock last = box->cursorForPosition({0, box->viewport()->height()}).block();
+    for (QTextBlock block = box->cursorForPosition({0, 0}).block(); block.isValid();
+         block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        for (int line = 0; line < layout->lineCount(); ++line)
+            where += QString::number(block.position() + layout->lineAt(line).textStart()) + u' ';
+        where += u'|';
+        if (block == last)
+            break;
+    }
+    return where + QString::number(box->cursorRect().x());
+}
+
+// The glyphs that show a part of a box's first line, in one font, and the glyphs that font's
+// character map gives for the same characters, each sorted: where the two differ, the part
+// was shaped. (The part may come in several runs, in any order.)
+std::pair<QList<quint32>, QList<quint32>> shownAndMappedGlyphs(const QPlainTextEdit *box, int from,
+                                                               int length)
+{
+    const QTextBlock block = box->document()->firstBlock();
+    std::pair<QList<quint32>, QList<quint32>> glyphs;
+    QRawFont font;
+    for (const QGlyphRun &run : block.layout()->glyphRuns(from, length)) {
+        if (font.isValid() && run.rawFont().familyName() != font.familyName())
+            return {};
+        font = run.rawFont();
+        glyphs.first += run.glyphIndexes();
+    }
+    glyphs.second = font.glyphIndexesForString(block.text().mid(from, length));
+    std::ranges::sort(glyphs.first);
+    std::ranges::sort(glyphs.second);
+    return glyphs;
+}
+
 } // namespace
 
 class tst_LargePage : public QObject
@@ -82,6 +132,10 @@ private slots:
     void producedPiecesMakeTheFile();
     void failingProducerKeepsTheEarlierFile();
     void largeMainBoxIsSavedByteForByte();
+    void editedLongLinesShowAsIfLaidOutAfresh_data();
+    void editedLongLinesShowAsIfLaidOutAfresh();
+    void scriptsThatNeedShapingAreShaped_data();
+    void scriptsThatNeedShapingAreShaped();
 };
 
 void tst_LargePage::piecesJoinIntoTheBoxText_data()
@@ -258,6 +312,96 @@ void tst_LargePage::largeMainBoxIsSavedByteForByte()
     const QByteArray saved = file.readAll();
     QCOMPARE(saved.size(), page.bytes.size());
     QVERIFY(saved == page.bytes);
+}
+
+void tst_LargePage::editedLongLinesShowAsIfLaidOutAfresh_data()
+{
+    // Each edit puts the caret at a position (from the end if negative; -1 is the end) and
+    // types keys there: \n is Enter, \b Backspace, \x1a Ctrl+Z.
+    QTest::addColumn<Edits>("edits");
+    QTest::newRow("nothing") << Edits{};
+    QTest::newRow("typing at the end") << Edits{{-1, u"abc def"_s}};
+    QTest::newRow("a line broken, both halves typed in")
+            << Edits{{3000, u"\n"_s}, {10, u"xyz "_s}, {-1, u"end"_s}};
+    QTest::newRow("two lines joined, then typed in")
+            << Edits{{-1, u"\nsecond"_s}, {-7, u"\b"_s}, {-1, u" q"_s}};
+    QTest::newRow("typing undone in the other half")
+            << Edits{{3000, u"\n"_s}, {-1, u"tail"_s}, {10, u"ab\x1a\x1a"_s}};
+}
+
+// The main box keeps the layout of the line last edited; after edits here and there it must
+// wrap and place the caret as a box given the finished text at once does.
+void tst_LargePage::editedLongLinesShowAsIfLaidOutAfresh()
+{
+    QFETCH(const Edits, edits);
+    WindowFixture window;
+    QVERIFY(window.open());
+    QPlainTextEdit *hmbox = window.box("hmbox");
+    fill(hmbox, mixedPage(6000, 4).text.remove(u"\r\n"_s));
+    hmbox->setFocus();
+    for (const auto &[position, keys] : edits) {
+        QTextCursor caret = hmbox->textCursor();
+        caret.setPosition(position < 0 ? hmbox->document()->characterCount() + position : position);
+        hmbox->setTextCursor(caret);
+        for (const QChar key : keys) {
+            if (key == u'\b')
+                QTest::keyClick(hmbox, Qt::Key_Backspace);
+            else if (key == u'\n')
+                QTest::keyClick(hmbox, Qt::Key_Return);
+            else if (key == u'\x1a')
+                QTest::keyClick(hmbox, Qt::Key_Z, Qt::ControlModifier);
+            else
+                QTest::keyClicks(hmbox, QString(key));
+        }
+        QCoreApplication::processEvents();
+    }
+
+    QPlainTextEdit afresh;
+    afresh.setFont(hmbox->font());
+    afresh.resize(hmbox->size());
+    fill(&afresh, TextBox::text(hmbox));
+    afresh.setTextCursor(hmbox->textCursor());
+    afresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&afresh));
+    afresh.verticalScrollBar()->setValue(hmbox->verticalScrollBar()->value());
+    QCoreApplication::processEvents();
+    QCOMPARE(wrapping(hmbox), wrapping(&afresh));
+}
+
+void tst_LargePage::scriptsThatNeedShapingAreShaped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from"); // the part in the script
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QFontDatabase::WritingSystem>("writingSystem");
+    QTest::newRow("Arabic in a Latin line")
+            << u"<B>\u0645\u0631\u062d\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645</B>"_s
+            << 3 << 13 << QFontDatabase::Arabic;
+    QTest::newRow("Devanagari in a Latin line") << u"<P>\u0928\u092e\u0938\u094d\u0924\u0947</P>"_s
+                                                << 3 << 6 << QFontDatabase::Devanagari;
+}
+
+// Latin needs no shaping and is drawn straight from the character map; scripts that join
+// or reorder must still be shaped, into the glyphs a stock box shows.
+void tst_LargePage::scriptsThatNeedShapingAreShaped()
+{
+    QFETCH(const QString, text);
+    QFETCH(const int, from);
+    QFETCH(const int, length);
+    QFETCH(const QFontDatabase::WritingSystem, writingSystem);
+    if (QFontDatabase::families(writingSystem).isEmpty())
+        QSKIP("no font for this script is installed");
+    WindowFixture window;
+    QVERIFY(window.open());
+    QPlainTextEdit *hmbox = window.box("hmbox");
+    fill(hmbox, text);
+    QPlainTextEdit stock;
+    stock.setPlainText(text);
+
+    const auto [shown, mapped] = shownAndMappedGlyphs(hmbox, from, length);
+    QVERIFY2(!shown.isEmpty(), "the part is not in one font");
+    QVERIFY2(shown != mapped, "the part was not shaped");
+    QCOMPARE(shown, shownAndMappedGlyphs(&stock, from, length).first);
 }
 
 QTEST_MAIN(tst_LargePage)

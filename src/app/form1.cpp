@@ -7,6 +7,7 @@
 #include "compose/tag_buttons.h"
 #include "compose/transfer.h"
 #include "save/save_command.h"
+#include "text/box_layout.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,7 @@ QWidget *Form1::createControl(const ControlPlacement &placement)
     case ControlPlacement::MultiLineBox: {
         auto *multiLine = new QPlainTextEdit(text, this);
         multiLine->setTabChangesFocus(true); // Tab walks the window's tab order
+        TextBox::setUpLayout(multiLine);
         created = multiLine;
         break;
     }
