@@ -3,17 +3,28 @@ BUILD := build
 JOBS := $(shell nproc)
 CMAKE_FLAGS := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-.PHONY: all deps configure build run test test-sanitize soak fuzz fuzz-build fuzz-replay bench install package screenshot format clean
+.PHONY: all deps deps-test configure configure-test build build-test run test test-sanitize soak fuzz fuzz-build fuzz-replay bench install package screenshot format clean
 
 all: build
 
+# Running, building, installing and packaging need only tools/install-deps' run set and build
+# without the tests; testing and the other checks install the test set and build everything.
 deps:
-	tools/install-deps
+	tools/install-deps run
+
+deps-test:
+	tools/install-deps test
 
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF
+
+configure-test: deps-test
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON
 
 build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-test: configure-test
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -23,11 +34,11 @@ run: build
 	fi
 	$(BUILD)/tagwright
 
-test: build
+test: build-test
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # Speed and memory figures against their floors, as one table; fails if a target is missed.
-bench: build
+bench: build-test
 	$(BUILD)/bench/tagwright_bench
 
 # Installs under /usr/local, or under PREFIX=...; DESTDIR=... stages the files elsewhere.
@@ -49,8 +60,8 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_check
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitize/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Sanitize \
+test-sanitize: deps-test
+	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Sanitize \
 	    -DCMAKE_CXX_FLAGS_SANITIZE="$(SANITIZE_FLAGS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS_SANITIZE="-fsanitize=address,undefined"
 	cmake --build $(SANITIZE_BUILD) -j 2
@@ -59,7 +70,7 @@ test-sanitize: deps
 # One long run of the model-based random test: SOAK_ACTIONS random actions from SOAK_SEED.
 SOAK_SEED := $(shell date +%s)
 SOAK_ACTIONS := 200000
-soak: build
+soak: build-test
 	TAGWRIGHT_SEED=$(SOAK_SEED) TAGWRIGHT_ACTIONS=$(SOAK_ACTIONS) QTEST_FUNCTION_TIMEOUT=86400000 \
 	    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 $(BUILD)/tests/robust/tst_random_use
 
@@ -69,7 +80,7 @@ FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS := 600
 FUZZ_CORPUS := tests/fuzz/corpus
 
-fuzz-build: deps
+fuzz-build: deps-test
 	CC=clang CXX=clang++ cmake -S tests/fuzz -B $(FUZZ_BUILD) $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j 2
 
@@ -82,7 +93,7 @@ fuzz: fuzz-build
 fuzz-replay: fuzz-build
 	LC_ALL=C.UTF-8 $(FUZZ_BUILD)/fuzz_page_encoding -runs=0 $(FUZZ_CORPUS)
 
-screenshot: build
+screenshot: deps-test build
 	tools/screenshot $(BUILD)/tagwright docs/screenshot.png
 
 format:

@@ -63,6 +63,18 @@ std::string padLeft(const std::string &text, std::size_t width)
     return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
 }
 
+// Why a run gave no figure, or nothing. Benchmark 1.8 replaced a run's error_occurred and
+// error_message with skipped and skip_message; both releases are in use.
+template<typename BenchmarkRun>
+std::string runFailure(const BenchmarkRun &run)
+{
+    if constexpr (requires { run.error_occurred; })
+        return run.error_occurred ? run.error_message : std::string();
+    else
+        return run.skipped ? (run.skip_message.empty() ? "skipped" : run.skip_message)
+                           : std::string();
+}
+
 } // namespace
 
 void MedianCollector::ReportRuns(const std::vector<Run> &runs)
@@ -73,8 +85,8 @@ void MedianCollector::ReportRuns(const std::vector<Run> &runs)
             continue;
         measured = true;
         Samples &samples = m_samples[run.run_name.function_name];
-        if (run.error_occurred) {
-            samples.error = run.error_message;
+        if (std::string failure = runFailure(run); !failure.empty()) {
+            samples.error = failure;
             continue;
         }
         samples.seconds.push_back(run.real_accumulated_time / double(run.iterations));

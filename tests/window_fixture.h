@@ -17,7 +17,7 @@ public:
     {
         m_form = std::make_unique<Form1>();
         m_form->show();
-        QApplication::setActiveWindow(m_form.get());
+        m_form->activateWindow();
         return QTest::qWaitForWindowActive(m_form.get());
     }
     void close() { m_form.reset(); }

@@ -26,8 +26,9 @@ echo "package: $(basename "$deb")"
 # dpkg-shlibdeps names the shared libraries' packages.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library_package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-    echo "$depends" | grep -q "\\b$library_package\\b" || fail "Depends does not name $library_package"
+# Debian 13 renamed Qt's core library package for its 64-bit time_t.
+for library_package in libc6 'libstdc\+\+6' 'libqt6core6(t64)?' libqt6gui6 libqt6widgets6; do
+    echo "$depends" | grep -Eq "(^|[ ,])$library_package( |,|$)" || fail "Depends does not name $library_package"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Recommends: $recommends"

@@ -75,7 +75,7 @@ RandomSession::RandomSession()
     });
     m_errorBoxCloser.start(1);
     m_form.show();
-    QApplication::setActiveWindow(&m_form);
+    m_form.activateWindow();
     m_ready = QTest::qWaitForWindowActive(&m_form);
 }
 

@@ -1,0 +1,25 @@
+#!/bin/sh
+# Asks apt what tools/install-deps would install into an empty system: both sets must be
+# installable on this release, and the run set must bring in none of the test tools.
+# Usage: check_install_sets.sh INSTALL_DEPS
+set -eu
+install_deps=$1
+
+if ! apt-cache show dpkg >/dev/null 2>&1; then
+    echo "SKIP: apt has no package lists here (apt-get update fetches them)"
+    exit 77
+fi
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+: >"$scratch/status"
+simulate() {
+    apt-get -s -o Dir::State::status="$scratch/status" install --no-install-recommends \
+        $("$install_deps" --list "$1") >"$scratch/$1.log" 2>&1 ||
+        { cat "$scratch/$1.log"; echo "FAIL: apt cannot install the $1 set"; exit 1; }
+    sed -n 's/^Inst \([^ ]*\).*/\1/p' "$scratch/$1.log" >"$scratch/$1"
+}
+simulate run
+simulate test
+test_tools=$(grep -E '^(clang(-[0-9]+)?|libclang-rt.*|xvfb|xdotool|imagemagick|strace|libbenchmark-dev|appstream)$' "$scratch/run" || true)
+[ -z "$test_tools" ] || { echo "FAIL: the run set brings in test tools:" $test_tools; exit 1; }
+echo "on an empty system, the run set installs $(wc -l <"$scratch/run") packages, the test set $(wc -l <"$scratch/test")"
