@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A thin wrapper over CMake and CTest; see README.md.
 BUILD := build
 JOBS := $(shell nproc)

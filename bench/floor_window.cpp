@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt window with the same controls as Tagwright's, placed by
 // the same layout table, and no behaviour: no names, no tab order, no clicks routed. Like
 // Tagwright's, its save dialog would only be made when used.

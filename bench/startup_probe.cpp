@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into a program under measurement with LD_PRELOAD. When the program's first window
 // is exposed, it writes the monotonic clock's time in nanoseconds to the descriptor named by
 // TAGWRIGHT_BENCH_REPORT_FD and ends the process there, so that the program itself needs no

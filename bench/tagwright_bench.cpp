@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures Tagwright's command paths against floors measured in the same run and prints one
 // table: figure, Tagwright, floor, ratio, target, result.
 //

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of what `cmake --install` installs, under /usr.
 # Its dependencies are read off the program's shared libraries by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

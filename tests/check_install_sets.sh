@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Asks apt what tools/install-deps would install into an empty system: both sets must be
 # installable on this release, and the run set must bring in none of the test tools.
 # Usage: check_install_sets.sh INSTALL_DEPS

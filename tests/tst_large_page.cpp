@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large pages are read, encoded and written in pieces; these tests check that the pieces
 // join into exactly the bytes a whole-text save gives, wherever the piece borders fall. A
 // page built by clicking is one long line, which the main box lays out in its own, cheaper

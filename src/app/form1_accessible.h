@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // From now on a Tagwright window presents to a screen reader the controls that are shown, and

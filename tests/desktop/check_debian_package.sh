@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a temporary folder, checks its dependencies and contents,
 # unpacks it into a temporary root and starts the unpacked program: offscreen, with a
 # toolkit option on the command line, and under a virtual X server until its window shows.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shows the window under a virtual X server at scale factors 1 and 2 and compares the two
 # screenshots: at 2 the X window must be exactly twice as wide and high, and halved again it
 # must look like the window at 1, which holds only when every control grew with the window.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs Tagwright into a temporary prefix and checks what lands there: exactly the
 # expected files, a desktop entry, icon, metainfo and man page that the freedesktop.org tools
 # accept and that point at one another, and versions that agree with the project's.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The window used with the keyboard alone: the first focus, Space on a button, Tab and
 Shift+Tab along the tab order, typing into the box that has the focus, and the save dialog.
 

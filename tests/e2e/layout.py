@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Where the window's controls stand, as the published layout gives them, and where a person
 clicks to hit one. Kept apart from the program's own table on purpose: a control the program
 puts in the wrong place is then clicked where it should be, and the click misses."""

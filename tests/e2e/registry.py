@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The end-to-end cases by name. Each case is a function given a running Session."""
 
 CASES = {}

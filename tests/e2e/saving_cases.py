@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Whole sessions that end in a saved file, checked byte for byte: typical use, typed line
 breaks and characters beyond ASCII, cancelling, replacing files, and a save that fails."""
 

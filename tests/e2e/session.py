@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One user's session with the built program: a private X server, the program started on it
 with a fresh home directory and a fixed locale, and the person's hands and eyes. The hands
 are xdotool (pointer and keyboard through the X server); the eyes are what the X server

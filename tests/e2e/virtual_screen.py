@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X server (Xvfb) for one case. It picks a free display number itself, so cases
 can run side by side; if it cannot start, the case fails with the reason."""
 

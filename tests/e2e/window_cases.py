@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The window as the X server sees it, its controls hit at their places, and closing it."""
 
 import layout

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tagwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the command-line X tools cannot do, done through libX11 with ctypes: giving
 characters beyond the keyboard layout keys of their own, and asking a window to close the
 way a window manager does."""

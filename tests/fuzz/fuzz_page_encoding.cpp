@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for encodePage(). The input's first byte picks an 8-bit code page, the
 // rest is read as UTF-16 (little-endian pairs of bytes), so every kind of 16-bit text turns
 // up: lone surrogates, U+0000, U+FFFF, pairs for characters above U+FFFF.

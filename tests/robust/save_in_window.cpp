@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper program for the save-failure tests: it opens the window (offscreen), pastes a
 // page of about KIBIBYTES KiB into the main box, clicks Save answering the dialog with PATH
 // and reports what a user would see, one "name: value" line each:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper program for the killed-save test: it encodes a page of MEBIBYTES MiB as a save
 // does, prints "writing", writes it to PATH and prints "written". The test kills it with
 // SIGKILL at chosen moments in between.
