@@ -9,8 +9,6 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "write an HTML page by hand, a tag at a ti
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
-set(TAGWRIGHT_MAINTAINER "Tagwright maintainers <tagwright@users.noreply.github.com>"
-    CACHE STRING "Maintainer named in the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TAGWRIGHT_MAINTAINER})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
@@ -21,10 +19,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # save dialog, the message boxes' buttons and the context menus in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Lines of the long description stay within lintian's 80 columns once indented.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "One window holds the page source in a large main box; buttons append tags such as
-html, Body, B, I, br and P to its end. Image and link tags are built in a scratch
-box from one-line fields and copied into the page, and Save writes the page to a
-plain-text file.")
+    "One window holds the page source in a large main box; buttons append tags
+such as html, Body, B, I, br and P to its end. Image and link tags are built
+in a scratch box from one-line fields and copied into the page, and Save
+writes the page to a plain-text file.")
 
 include(CPack)

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Tagwright developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a temporary folder, checks its dependencies and contents,
-# unpacks it into a temporary root and starts the unpacked program: offscreen, with a
-# toolkit option on the command line, and under a virtual X server until its window shows.
+# has lintian check it, unpacks it into a temporary root and starts the unpacked program:
+# offscreen, with a toolkit option on the command line, and under a virtual X server until
+# its window shows.
 # Usage: check_debian_package.sh BUILD_DIR APP_ID SCREENSHOT_TOOL
 set -eu
 build=$1
@@ -42,11 +43,20 @@ printf '%s\n' usr/bin/tagwright \
     "usr/share/applications/$app_id.desktop" \
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
     "usr/share/metainfo/$app_id.metainfo.xml" \
-    usr/share/man/man1/tagwright.1.gz | sort >"$scratch/expected"
+    usr/share/man/man1/tagwright.1.gz \
+    usr/share/doc/tagwright/copyright usr/share/doc/tagwright/changelog.gz | sort >"$scratch/expected"
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort >"$scratch/packed"
 diff -u "$scratch/expected" "$scratch/packed" || fail "the package's files differ from the expected list"
 if dpkg-deb -c "$deb" | awk '$2 != "root/root"' | grep .; then
     fail "some files are not owned by root"
+fi
+
+# Debian's own package checker: any error or warning fails, overrides aside.
+if lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1; then
+    echo "lintian: no errors or warnings"
+else
+    grep -v '^running with root privileges' "$scratch/lintian.log" >&2
+    fail "lintian reports errors or warnings on the package"
 fi
 
 root=$scratch/root

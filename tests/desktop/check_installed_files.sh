@@ -25,7 +25,8 @@ desktop=share/applications/$app_id.desktop
 icon=share/icons/hicolor/scalable/apps/$app_id.svg
 metainfo=share/metainfo/$app_id.metainfo.xml
 man_page=share/man/man1/tagwright.1.gz
-printf '%s\n' bin/tagwright "$desktop" "$icon" "$metainfo" "$man_page" | sort >"$scratch/expected"
+printf '%s\n' bin/tagwright "$desktop" "$icon" "$metainfo" "$man_page" \
+    share/doc/tagwright/copyright share/doc/tagwright/changelog.gz | sort >"$scratch/expected"
 (cd "$prefix" && find . -type f | sed 's|^\./||' | sort) >"$scratch/installed"
 diff -u "$scratch/expected" "$scratch/installed" || fail "the installed files differ from the expected list"
 [ -x "$prefix/bin/tagwright" ] || fail "bin/tagwright is not executable"
