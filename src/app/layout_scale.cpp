@@ -73,8 +73,8 @@ QSize captionRoom(const QWidget &control, QSize size)
 double layoutScale(std::span<const ShownCaption> captions)
 {
     // In the font the table was drawn for, a few tag captions are wider than their buttons'
-    // room ("</Body>" by six pixels); the table keeps them so, and lets such a caption outgrow
-    // its room by as much in any font.
+    // room ("</Body>" by six pixels on Qt 6.4); the table keeps them so, and lets such a caption
+    // outgrow its room by as much in any font.
     const auto drawn = drawnFor();
     std::vector<Caption> shown;
     for (const ShownCaption &caption : captions) {
