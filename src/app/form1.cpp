@@ -71,8 +71,13 @@ void Form1::placeControls(std::span<const PlacedControl> controls)
     for (const auto &[placement, control] : controls) {
         const bool captioned = placement->kind == ControlPlacement::Button
                                || placement->kind == ControlPlacement::Label;
-        if (captioned && !control->isHidden())
-            captions.push_back({control->font(), QString::fromUtf8(placement->text)});
+        if (captioned && !control->isHidden()) {
+            captions.push_back({control->font(), QString::fromUtf8(placement->text),
+                                [placement, control](double scale) {
+                                    return captionRoom(*control,
+                                                       pixelRect(*placement, scale).size());
+                                }});
+        }
     }
     const double scale = layoutScale(captions);
     for (const auto &[placement, control] : controls)

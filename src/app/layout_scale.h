@@ -3,22 +3,30 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 
+#include <functional>
 #include <span>
 
-// A caption as the window shows it: its text in the font of its control.
+class QWidget;
+
+// A caption as the window shows it: its text in the font of its control, and the room its
+// control leaves for it when the layout table is grown by a scale.
 struct ShownCaption
 {
     QFont font;
     QString text;
+    std::function<QSize(double scale)> room;
 };
 
-// How much the layout table grows so that every caption shows whole in the desktop's fonts.
-// The table was drawn for Qt's own default font, in which each caption just fits its control;
-// grown by the largest factor by which a caption's text outgrows its size in that font, every
-// control has room for its caption again. Never below 1: a smaller font keeps the table as
-// drawn, and Qt's own default keeps it to the pixel. Font metrics are in device-independent
-// pixels, as the layout is, so Qt's high-DPI scaling multiplies with this scale and is not
-// counted in it.
+// The room a control of a size leaves for its caption: a button's contents rectangle as its
+// style draws the caption into it, inside the button's frame; all of a label.
+QSize captionRoom(const QWidget &control, QSize size);
+
+// How much the layout table grows so that every caption shows whole in its control's font: the
+// smallest scale at which each caption's line and ink fit the room its control leaves. Never
+// below 1, so a font no larger than the one the table was drawn for keeps it to the pixel. Font
+// metrics are in device-independent pixels, as the layout is, so Qt's high-DPI scaling
+// multiplies with this scale and is not counted in it.
 double layoutScale(std::span<const ShownCaption> captions);

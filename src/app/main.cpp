@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     // desktop/CMakeLists.txt), so the desktop shows the program's own name and icon for it.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAGWRIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TAGWRIGHT_APP_ID)));
-    loadTranslations(app, QLocale::system());
+    loadTranslations(app, QLocale::system().uiLanguages());
     Form1 form;
     form.show();
     return app.exec();

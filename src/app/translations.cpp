@@ -5,29 +5,33 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 namespace {
 
-void install(QCoreApplication &application, const QLocale &locale, const QString &catalog,
+bool install(QCoreApplication &application, const QLocale &language, const QString &catalog,
              const QString &folder)
 {
     auto *translator = new QTranslator(&application);
-    if (translator->load(locale, catalog, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    if (translator->load(language, catalog, QStringLiteral("_"), folder))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 } // namespace
 
-void loadTranslations(QCoreApplication &application, const QLocale &locale)
+void loadTranslations(QCoreApplication &application, const QStringList &languages)
 {
-    // Qt's texts in the first of the user's languages that Qt has.
-    install(application, locale, QStringLiteral("qtbase"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    // The program's messages only in the user's first language: someone who put English before
-    // German reads them in English, not in German because English has no catalog.
-    install(application, QLocale(locale.uiLanguages().value(0)), QStringLiteral("tagwright"),
-            QStringLiteral(":/i18n"));
+    for (const QString &name : languages) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English)
+            return;
+        if (install(application, language, QStringLiteral("tagwright"), QStringLiteral(":/i18n"))) {
+            install(application, language, QStringLiteral("qtbase"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
+    }
 }

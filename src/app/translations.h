@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QCoreApplication;
-class QLocale;
+#include <QStringList>
 
-// Installs the translations for locale's languages: Qt's own (the save dialog, the message
-// boxes' buttons, the text boxes' context menu) and the program's messages. A language
-// without a translation leaves those texts in English. The window's captions and title are
-// never translated.
-void loadTranslations(QCoreApplication &application, const QLocale &locale);
+class QCoreApplication;
+
+// Installs the translations of one language, so the whole window speaks it: the first of the
+// user's languages, in order of preference as QLocale::uiLanguages() gives them, that the
+// program's messages are translated into, English counted among them since they are written in
+// it. Qt's own texts (the save dialog, the message boxes' buttons, the text boxes' context
+// menu) come from Qt's catalog for that same language. With none of them, all stays English.
+// The window's captions and title are never translated.
+void loadTranslations(QCoreApplication &application, const QStringList &languages);

@@ -83,9 +83,10 @@ class Session:
                 "DISPLAY": self._screen.name,
                 "XDG_RUNTIME_DIR": runtime,
                 "QT_QPA_PLATFORM": "xcb",
-                # A sanitizer build's settings (suppressions among them) reach the program.
+                # A sanitizer build's settings (suppressions among them) and the test's
+                # font set-up reach the program.
                 **{name: value for name, value in os.environ.items()
-                   if name.endswith("SAN_OPTIONS")},
+                   if name.endswith("SAN_OPTIONS") or name == "FONTCONFIG_FILE"},
             }
             self._program = subprocess.Popen([self._binary], cwd=self.work, env=environment,
                                              stdin=subprocess.DEVNULL, stdout=self._program_log,
