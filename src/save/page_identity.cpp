@@ -63,7 +63,8 @@ bool takePageIdentity(int newFile, int page)
             return false;
     }
     for (const auto &[name, value] : *wantedAttributes) {
-        if (newAttributes->contains(name) && newAttributes->at(name) == value)
+        const auto present = newAttributes->find(name);
+        if (present != newAttributes->end() && present->second == value)
             continue;
         if (fsetxattr(newFile, name.constData(), value.constData(), size_t(value.size()), 0) != 0)
             return false;
