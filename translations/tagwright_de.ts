@@ -35,5 +35,21 @@
         <source>No program is reading from it.</source>
         <translation>Kein Programm liest daraus.</translation>
     </message>
+    <message>
+        <source>The file was swapped for another while it was being saved; nothing was written.</source>
+        <translation>Die Datei wurde während des Speicherns gegen eine andere ausgetauscht; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1.
+The earlier page was put back unchanged.</source>
+        <translation>%1.
+Die frühere Seite wurde unverändert zurückgeschrieben.</translation>
+    </message>
+    <message>
+        <source>%1.
+The earlier page could not be put back; the file may hold part of the new page.</source>
+        <translation>%1.
+Die frühere Seite konnte nicht zurückgeschrieben werden; die Datei kann einen Teil der neuen Seite enthalten.</translation>
+    </message>
 </context>
 </TS>

@@ -35,5 +35,21 @@
         <source>No program is reading from it.</source>
         <translation>Aucun programme ne lit ce qui y est écrit.</translation>
     </message>
+    <message>
+        <source>The file was swapped for another while it was being saved; nothing was written.</source>
+        <translation>Le fichier a été remplacé par un autre pendant l&apos;enregistrement ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1.
+The earlier page was put back unchanged.</source>
+        <translation>%1.
+La page précédente a été remise en place telle quelle.</translation>
+    </message>
+    <message>
+        <source>%1.
+The earlier page could not be put back; the file may hold part of the new page.</source>
+        <translation>%1.
+La page précédente n&apos;a pas pu être remise en place ; le fichier peut contenir une partie de la nouvelle page.</translation>
+    </message>
 </context>
 </TS>

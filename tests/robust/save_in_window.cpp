@@ -5,12 +5,13 @@
 // and reports what a user would see, one "name: value" line each:
 //   error box: the message shown, or "none"
 //   text kept: yes or no (the main box still holds the pasted page)
-//   earlier file: intact, changed, gone or none (what PATH held before the save)
+//   earlier file: intact, new page, changed, gone or none (what PATH held before the save)
 //   stray files: names left beside PATH that were not there before, or "none"
 // Run as a child process so that a test can give it another user, a small disk or a kill.
 
 #include "app/form1.h"
 #include "box_text.h"
+#include "save/page_encoding.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -95,10 +96,11 @@ int main(int argc, char *argv[])
     report("error box", errorText);
     report("text kept", documentText(hmbox) == page ? QStringLiteral("yes") : QStringLiteral("no"));
     const std::optional<QByteArray> after = regularFileBytes(path);
-    report("earlier file", !earlier             ? QStringLiteral("none")
-                           : !after             ? QStringLiteral("gone")
-                           : *after == *earlier ? QStringLiteral("intact")
-                                                : QStringLiteral("changed"));
+    report("earlier file", !earlier                                    ? QStringLiteral("none")
+                           : !after                                    ? QStringLiteral("gone")
+                           : *after == *earlier                        ? QStringLiteral("intact")
+                           : *after == encodePage(page, pageCodeset()) ? QStringLiteral("new page")
+                                                                       : QStringLiteral("changed"));
     QStringList stray;
     for (const QString &entry : folderEntries(path)) {
         if (!entriesBefore.contains(entry))

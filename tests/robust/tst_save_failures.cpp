@@ -4,17 +4,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 // The save-failure table: every way a save can fail that these tests can bring about,
 // each run in a child process (save_in_window) that saves from the real window. Each
 // failure must show the error box, keep the main box's text and leave what was at the
-// path (an earlier page, a folder, a FIFO) as it was, with nothing new beside it.
+// path (an earlier page, a folder, a FIFO) as it was, with nothing new beside it. The rows
+// with no reason are pages a new file could not stand in for: their save must succeed, and
+// the page keep its owner, group, mode, access list and other names.
 class TestSaveFailures : public QObject
 {
     Q_OBJECT
@@ -33,6 +37,14 @@ public:
         FifoWithoutReader,
         FifoReaderLeaves,
         KilledMidWrite,
+        GroupOwnedPage,
+        GroupPageWithAccessList,
+        OwnPageWithAccessList,
+        HardLinkedPage,
+        PageInClosedFolder,
+        DiskFullInPlace,
+        WriteFailsPutBack,
+        WriteFailsNotPutBack,
     };
     Q_ENUM(Failure)
 
@@ -113,13 +125,35 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs a command as the unprivileged user nobody when the tests run as root, as CI does.
-QStringList asUnprivilegedUser()
+// Owner, group, mode, number of names and extended attributes (the access list among them).
+QString identity(const QString &path)
+{
+    struct stat status = {};
+    stat(qPrintable(path), &status);
+    QString result = QString::asprintf("%u:%u %o, %d names", status.st_uid, status.st_gid,
+                                       status.st_mode, int(status.st_nlink));
+    char names[4096], value[4096];
+    const ssize_t length = qMax(listxattr(qPrintable(path), names, sizeof names), ssize_t(0));
+    for (const QByteArray &name : QByteArray(names, length).split('\0')) {
+        const ssize_t size = getxattr(qPrintable(path), name.constData(), value, sizeof value);
+        result += QString::fromLatin1(' ' + name + '='
+                                      + QByteArray(value, qMax(size, ssize_t(0))).toHex());
+    }
+    return result;
+}
+
+constexpr gid_t sharedGroup = 100; // a shared folder's group, as Debian's "users"
+
+// Runs a command as the unprivileged user nobody, in groups if given, when the tests run as
+// root, as CI does.
+QStringList asUnprivilegedUser(gid_t group = 0)
 {
     if (geteuid() != 0)
         return {};
     return {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
-            QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+            QStringLiteral("--regid=65534"),
+            group == 0 ? QStringLiteral("--clear-groups")
+                       : QStringLiteral("--groups=%1").arg(group)};
 }
 
 // Whether a command prefix from asUnprivilegedUser() can run the helper at all: not when the
@@ -167,6 +201,17 @@ void TestSaveFailures::failedSaveChangesNothing_data()
             << FifoWithoutReader << QStringLiteral("No program is reading from it");
     QTest::newRow("FIFO whose reader leaves") << FifoReaderLeaves << QStringLiteral("Broken pipe");
     QTest::newRow("killed mid-write") << KilledMidWrite << QString();
+    QTest::newRow("page of a group the user is in") << GroupOwnedPage << QString();
+    QTest::newRow("access list entry, group's page") << GroupPageWithAccessList << QString();
+    QTest::newRow("access list entry, own page") << OwnPageWithAccessList << QString();
+    QTest::newRow("second name (hard link)") << HardLinkedPage << QString();
+    QTest::newRow("own page, folder closed to new files") << PageInClosedFolder << QString();
+    QTest::newRow("disk full, written in place")
+            << DiskFullInPlace << QStringLiteral("No space left on device");
+    QTest::newRow("write fails in place, page put back")
+            << WriteFailsPutBack << QStringLiteral("The earlier page was put back unchanged");
+    QTest::newRow("write fails in place, not put back")
+            << WriteFailsNotPutBack << QStringLiteral("The earlier page could not be put back");
 }
 
 void TestSaveFailures::failedSaveChangesNothing()
@@ -181,6 +226,7 @@ void TestSaveFailures::failedSaveChangesNothing()
                                    | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
     const QDir dir(folder.path());
     QString path = dir.filePath(QStringLiteral("page.html"));
+    const QString otherName = dir.filePath(QStringLiteral("other-name.html"));
     QStringList prefix;
     QString shellSetUp;
     int kibibytes = 16;
@@ -205,10 +251,7 @@ void TestSaveFailures::failedSaveChangesNothing()
     case PathTooLong:
         path = dir.filePath(QStringLiteral("deeper/").repeated(600) + QStringLiteral("page.html"));
         break;
-    case FolderNotWritable:
-        // The page itself may be written, but nothing can be made beside it.
-        QVERIFY(writeFile(path, earlierPage));
-        QVERIFY(chmod(qPrintable(path), 0666) == 0);
+    case FolderNotWritable: // a new page
         prefix = asUnprivilegedUser();
         if (prefix.isEmpty() && access(qPrintable(folder.path()), W_OK) == 0)
             QSKIP("no way to a user that cannot write the folder");
@@ -222,6 +265,7 @@ void TestSaveFailures::failedSaveChangesNothing()
         break;
     case DiskFull:
     case SmallPageOnFullDisk:
+    case DiskFullInPlace:
         if (!privateMountsWork())
             QSKIP("unshare -rm cannot give this test a private mount namespace for a small disk");
         // A 64 KiB disk of its own, seen only by the helper, holding the earlier page.
@@ -240,6 +284,8 @@ void TestSaveFailures::failedSaveChangesNothing()
                                   .arg(folder.path());
             kibibytes = 1;
         }
+        if (failure == DiskFullInPlace) // a second name has the page written in place
+            shellSetUp += QStringLiteral(" && ln '%1' '%2'").arg(path, otherName);
         break;
     case FifoWithoutReader:
     case FifoReaderLeaves:
@@ -253,9 +299,51 @@ void TestSaveFailures::failedSaveChangesNothing()
         kibibytes = 1024;
         break;
     case KilledMidWrite:
+    case OwnPageWithAccessList:
         QVERIFY(writeFile(path, earlierPage));
         break;
+    case GroupOwnedPage:
+    case GroupPageWithAccessList:
+    case HardLinkedPage:
+        // root's page in root's folder, both open to a group; saved by a member of the group.
+        prefix = asUnprivilegedUser(sharedGroup);
+        if (prefix.isEmpty())
+            QSKIP("only root can give the page to root and a group the test's user is in");
+        QVERIFY(writeFile(path, earlierPage) && chown(qPrintable(path), 0, sharedGroup) == 0);
+        QVERIFY(chown(qPrintable(folder.path()), 0, sharedGroup) == 0);
+        QVERIFY(chmod(qPrintable(folder.path()), 0775) == 0 && chmod(qPrintable(path), 0664) == 0);
+        if (failure == HardLinkedPage)
+            QVERIFY(link(qPrintable(path), qPrintable(otherName)) == 0);
+        break;
+    case PageInClosedFolder:
+        // The user's own page in root's folder (mode 755), where nothing new can be made.
+        QVERIFY(writeFile(path, earlierPage));
+        prefix = asUnprivilegedUser();
+        if (prefix.isEmpty())
+            QSKIP("only root can give the page to another user");
+        QVERIFY(chown(qPrintable(path), 65534, 65534) == 0);
+        break;
+    case WriteFailsPutBack:
+    case WriteFailsNotPutBack:
+        // A second name has the page written in place; strace fails its second write, and
+        // with "2+" every write after it too, the putting back among them.
+        if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
+            QSKIP("strace is not installed");
+        QVERIFY(writeFile(path, earlierPage));
+        QVERIFY(link(qPrintable(path), qPrintable(otherName)) == 0);
+        prefix = QStringLiteral("strace -qq -o /dev/null -e inject=pwrite64:error=EIO:when=2%1")
+                         .arg(failure == WriteFailsPutBack ? "" : "+")
+                         .split(u' ');
+        // LeakSanitizer cannot work under ptrace, so a sanitizer build's leak check is off.
+        shellSetUp = QStringLiteral(
+                "export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0");
+        kibibytes = 256;
+        break;
     }
+    const QStringList addAccessListEntry = {QStringLiteral("-m"), QStringLiteral("g:33:r"), path};
+    if ((failure == GroupPageWithAccessList || failure == OwnPageWithAccessList)
+        && QProcess::execute(QStringLiteral("setfacl"), addAccessListEntry) != 0)
+        QSKIP("setfacl cannot add an access list entry here (is the acl package installed?)");
 
     if (failure == KilledMidWrite) {
         // The killed-save test tries many moments; here one, in the middle of the write.
@@ -277,12 +365,12 @@ void TestSaveFailures::failedSaveChangesNothing()
         return;
     }
 
-    if ((failure == FolderNotWritable || failure == FileNotWritable) && !prefix.isEmpty()
-        && !helperRunsAs(prefix))
+    if (prefix.value(0) == u"setpriv" && !helperRunsAs(prefix))
         QSKIP("the unprivileged user cannot reach the helper: the build is in a closed folder");
 
     const QStringList entriesBefore
             = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QString identityBefore = identity(path);
     const Outcome outcome = saveInWindow(prefix, path, kibibytes, shellSetUp);
     if (fifoReader.state() != QProcess::NotRunning)
         fifoReader.waitForFinished();
@@ -292,19 +380,36 @@ void TestSaveFailures::failedSaveChangesNothing()
                             outcome.textKept, outcome.earlierFile, outcome.strayFiles);
 
     QVERIFY2(outcome.problem.isEmpty(), qPrintable(outcome.problem));
-    QVERIFY2(outcome.errorBox != u"none", "no error box was shown");
-    QVERIFY2(outcome.errorBox.contains(QFileInfo(path).fileName()), qPrintable(outcome.errorBox));
+    QVERIFY2((outcome.errorBox != u"none") != reason.isEmpty(), qPrintable(outcome.errorBox));
+    QVERIFY2(reason.isEmpty() || outcome.errorBox.contains(QFileInfo(path).fileName()),
+             qPrintable(outcome.errorBox));
     QVERIFY2(outcome.errorBox.contains(reason, Qt::CaseInsensitive), qPrintable(outcome.errorBox));
     QCOMPARE(outcome.textKept, QStringLiteral("yes"));
     QCOMPARE(outcome.strayFiles, QStringLiteral("none"));
 
     // What was at the path before is still there, unchanged.
     switch (failure) {
-    case FolderNotWritable:
+    case GroupOwnedPage:
+    case GroupPageWithAccessList:
+    case OwnPageWithAccessList:
+    case HardLinkedPage:
+    case PageInClosedFolder:
+        QCOMPARE(outcome.earlierFile, QStringLiteral("new page"));
+        QCOMPARE(identity(path), identityBefore);
+        if (failure == HardLinkedPage)
+            QCOMPARE(readFile(otherName), readFile(path));
+        break;
+    case WriteFailsNotPutBack:
+        QCOMPARE(outcome.earlierFile, QStringLiteral("changed"));
+        break;
     case FileNotWritable:
+    case WriteFailsPutBack:
         QCOMPARE(readFile(path), earlierPage);
         QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
         break;
+    case DiskFullInPlace: // the reservation failed, before a byte of the page changed
+        QVERIFY2(!outcome.errorBox.contains(u"put back"), qPrintable(outcome.errorBox));
+        Q_FALLTHROUGH();
     case DiskFull: // the small disk is gone with the helper's namespace: it looked for us
     case SmallPageOnFullDisk:
         QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
