@@ -10,6 +10,7 @@
 #include "text/text_box.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRawFont>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +27,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -95,24 +98,26 @@ QString wrapping(const QPlainTextEdit *box)
     return where + QString::number(box->cursorRect().x());
 }
 
-// The glyphs that show a part of a box's first line, in one font, and the glyphs that font's
-// character map gives for the same characters, each sorted: where the two differ, the part
-// was shaped. (The part may come in several runs, in any order.)
-std::pair<QList<quint32>, QList<quint32>> shownAndMappedGlyphs(const QPlainTextEdit *box, int from,
-                                                               int length)
+// The glyphs that show a part of a box's first line, each with its font and its place from the
+// part's left edge, sorted, as the part may come in several runs in any order.
+QStringList shownGlyphs(const QPlainTextEdit *box, int from, int length)
 {
-    const QTextBlock block = box->document()->firstBlock();
-    std::pair<QList<quint32>, QList<quint32>> glyphs;
-    QRawFont font;
-    for (const QGlyphRun &run : block.layout()->glyphRuns(from, length)) {
-        if (font.isValid() && run.rawFont().familyName() != font.familyName())
-            return {};
-        font = run.rawFont();
-        glyphs.first += run.glyphIndexes();
+    const QList<QGlyphRun> runs = box->document()->firstBlock().layout()->glyphRuns(from, length);
+    qreal left = std::numeric_limits<qreal>::max();
+    for (const QGlyphRun &run : runs) {
+        for (const QPointF place : run.positions())
+            left = std::min(left, place.x());
     }
-    glyphs.second = font.glyphIndexesForString(block.text().mid(from, length));
-    std::ranges::sort(glyphs.first);
-    std::ranges::sort(glyphs.second);
+    QStringList glyphs;
+    for (const QGlyphRun &run : runs) {
+        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
+            glyphs += u"%1 %2 at %3,%4"_s.arg(run.rawFont().familyName())
+                              .arg(run.glyphIndexes()[i])
+                              .arg(run.positions()[i].x() - left)
+                              .arg(run.positions()[i].y());
+        }
+    }
+    glyphs.sort();
     return glyphs;
 }
 
@@ -381,10 +386,21 @@ void tst_LargePage::scriptsThatNeedShapingAreShaped_data()
             << 3 << 13 << QFontDatabase::Arabic;
     QTest::newRow("Devanagari in a Latin line") << u"<P>\u0928\u092e\u0938\u094d\u0924\u0947</P>"_s
                                                 << 3 << 6 << QFontDatabase::Devanagari;
+    // Each of these fails when a stretch leaves out the character its cluster starts with.
+    QTest::newRow("letter with two marks")
+            << u"<P>Vie\u0323\u0302t</P>"_s << 5 << 3 << QFontDatabase::Latin;
+    QTest::newRow("letter with a diaeresis")
+            << u"<P>o\u0308</P>"_s << 3 << 2 << QFontDatabase::Latin;
+    QTest::newRow("letter with a low line")
+            << u"<P>x\u0332</P>"_s << 3 << 2 << QFontDatabase::Latin;
+    QTest::newRow("keycap") << u"<B>#\ufe0f\u20e3</B>"_s << 3 << 3 << QFontDatabase::Latin;
+    QTest::newRow("variation sequence")
+            << u"<I>\u263a\ufe0e</I>"_s << 3 << 2 << QFontDatabase::Latin;
 }
 
-// Latin needs no shaping and is drawn straight from the character map; scripts that join
-// or reorder must still be shaped, into the glyphs a stock box shows.
+// Latin needs no shaping and is drawn straight from the character map; scripts that join or
+// reorder, and letters with marks, must still be shaped into the glyphs, in the places, that a
+// stock box shows. In DejaVu Sans, Debian's default, a split keycap shows an extra glyph.
 void tst_LargePage::scriptsThatNeedShapingAreShaped()
 {
     QFETCH(const QString, text);
@@ -393,6 +409,9 @@ void tst_LargePage::scriptsThatNeedShapingAreShaped()
     QFETCH(const QFontDatabase::WritingSystem, writingSystem);
     if (QFontDatabase::families(writingSystem).isEmpty())
         QSKIP("no font for this script is installed");
+    const QFont defaultFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&defaultFont] { QApplication::setFont(defaultFont); });
+    QApplication::setFont(QFont(u"DejaVu Sans"_s, 9));
     WindowFixture window;
     QVERIFY(window.open());
     QPlainTextEdit *hmbox = window.box("hmbox");
@@ -400,10 +419,9 @@ void tst_LargePage::scriptsThatNeedShapingAreShaped()
     QPlainTextEdit stock;
     stock.setPlainText(text);
 
-    const auto [shown, mapped] = shownAndMappedGlyphs(hmbox, from, length);
-    QVERIFY2(!shown.isEmpty(), "the part is not in one font");
-    QVERIFY2(shown != mapped, "the part was not shaped");
-    QCOMPARE(shown, shownAndMappedGlyphs(&stock, from, length).first);
+    const QStringList shown = shownGlyphs(hmbox, from, length);
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown, shownGlyphs(&stock, from, length));
 }
 
 QTEST_MAIN(tst_LargePage)

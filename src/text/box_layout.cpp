@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/box_layout.h"
 
+#include "text/shaping_stretches.h"
+
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -10,43 +12,7 @@
 #include <QTextLayout>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
-
-// Whether Qt draws a character right from the font's character map alone: letters of
-// Latin, Greek, Cyrillic and Chinese or Japanese, digits, punctuation and symbols. Marks
-// typed as characters of their own, joiners, surrogate pairs (emoji sequences among them)
-// and all other scripts need shaping. Qt's own list of scripts that need it leaves out
-// Arabic, Thai and others, so the box cannot leave the choice to Qt alone.
-bool drawnRightUnshaped(QChar character)
-{
-    if (character.unicode() < 0x0300) // up to the spacing modifier letters: no marks
-        return true;
-    if (character.isSurrogate())
-        return false;
-    switch (character.category()) {
-    case QChar::Mark_NonSpacing:
-    case QChar::Mark_SpacingCombining:
-    case QChar::Mark_Enclosing:
-    case QChar::Other_Format:
-        return false;
-    default:
-        break;
-    }
-    switch (character.script()) {
-    case QChar::Script_Common:
-    case QChar::Script_Latin:
-    case QChar::Script_Greek:
-    case QChar::Script_Cyrillic:
-    case QChar::Script_Han:
-    case QChar::Script_Hiragana:
-    case QChar::Script_Katakana:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // Lays out each changed block of a box whose font asks for no shaping.
 // - The stretches of a block that need shaping get a format that asks for it.
@@ -84,26 +50,11 @@ private:
         hold(first, last);
     }
 
-    // A stretch runs from one character that needs shaping to the last in a row, over the
-    // spaces and punctuation between them, so that the words of a phrase are shaped together.
     void markStretchesToShape(const QTextBlock &block)
     {
-        const QString text = block.text();
         QList<QTextLayout::FormatRange> stretches;
-        int end = 0; // of the last stretch
-        for (int i = 0; i < text.size(); ++i) {
-            if (drawnRightUnshaped(text[i]))
-                continue;
-            const bool onlyPunctuationBetween
-                    = !stretches.isEmpty()
-                      && std::all_of(text.begin() + end, text.begin() + i, [](QChar between) {
-                             return between.script() == QChar::Script_Common;
-                         });
-            if (!onlyPunctuationBetween)
-                stretches.append({i, 0, m_shaped});
-            end = i + 1;
-            stretches.back().length = end - stretches.back().start;
-        }
+        for (const TextBox::Stretch &stretch : TextBox::stretchesToShape(block.text()))
+            stretches.append({stretch.start, stretch.length, m_shaped});
         if (stretches != block.layout()->formats())
             block.layout()->setFormats(stretches);
     }
