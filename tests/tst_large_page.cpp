@@ -30,6 +30,17 @@
 #include <limits>
 #include <stdexcept>
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TAGWRIGHT_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(TAGWRIGHT_ADDRESS_SANITIZER)
+#include <sanitizer/allocator_interface.h>
+#else
+#include <malloc.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -121,6 +132,17 @@ QStringList shownGlyphs(const QPlainTextEdit *box, int from, int length)
     return glyphs;
 }
 
+// Bytes the process holds from the allocator.
+qint64 allocatedBytes()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(TAGWRIGHT_ADDRESS_SANITIZER)
+    return qint64(__sanitizer_get_current_allocated_bytes());
+#else
+    const struct mallinfo2 heap = mallinfo2();
+    return qint64(heap.uordblks + heap.hblkhd);
+#endif
+}
+
 } // namespace
 
 class tst_LargePage : public QObject
@@ -143,6 +165,8 @@ private slots:
     void editedLongLinesShowAsIfLaidOutAfresh();
     void scriptsThatNeedShapingAreShaped_data();
     void scriptsThatNeedShapingAreShaped();
+    void changeIsAnnouncedBeforeTheLineIsLaidOut();
+    void lineLeftGivesUpItsLayoutData();
 };
 
 void tst_LargePage::piecesJoinIntoTheBoxText_data()
@@ -422,6 +446,48 @@ void tst_LargePage::scriptsThatNeedShapingAreShaped()
     const QStringList shown = shownGlyphs(hmbox, from, length);
     QVERIFY(!shown.isEmpty());
     QCOMPARE(shown, shownGlyphs(&stock, from, length));
+}
+
+// The main box sets a changed line's formats and layout cache when the document announces
+// the change, which counts only if the line is laid out after that: its lines still hold the
+// text as it was.
+void tst_LargePage::changeIsAnnouncedBeforeTheLineIsLaidOut()
+{
+    QPlainTextEdit box(u"first"_s);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const auto laidOutLength = [&box] {
+        const QTextLine line = box.document()->firstBlock().layout()->lineAt(0);
+        return line.textStart() + line.textLength();
+    };
+    QList<int> lengthsWhenAnnounced;
+    connect(box.document(), &QTextDocument::contentsChange, &box,
+            [&] { lengthsWhenAnnounced += laidOutLength(); });
+    QTest::keyClicks(&box, u"x"_s);
+    QCOMPARE(lengthsWhenAnnounced, QList<int>{5});
+    QCOMPARE(laidOutLength(), 6);
+}
+
+// The line last edited keeps its layout data, some 35 bytes a character; once an edit ends in
+// another line, the first must give it up, even out of sight, where it is not drawn again.
+void tst_LargePage::lineLeftGivesUpItsLayoutData()
+{
+    WindowFixture window;
+    QVERIFY(window.open());
+    QPlainTextEdit *hmbox = window.box("hmbox");
+    const QString longLine = u"<B>word</B> "_s.repeated(20000);
+    fill(hmbox, longLine + u"\r\n"_s.repeated(100) + u"last, out of its sight"_s);
+    hmbox->setFocus();
+    QTextCursor caret(hmbox->document()->firstBlock());
+    caret.movePosition(QTextCursor::EndOfBlock);
+    hmbox->setTextCursor(caret);
+    QTest::keyClicks(hmbox, u"x"_s);
+    QCoreApplication::processEvents();
+
+    const qint64 holding = allocatedBytes();
+    hmbox->moveCursor(QTextCursor::End);
+    QTest::keyClicks(hmbox, u"y"_s);
+    QTRY_VERIFY(holding - allocatedBytes() > 10 * longLine.size());
 }
 
 QTEST_MAIN(tst_LargePage)
