@@ -27,7 +27,7 @@ namespace {
 // - QTextDocument emits contentsChange() before its layout lays out the changed blocks (in
 //   QPlainTextDocumentLayout::documentChanged()), so formats and cache set here count.
 // - QTextLayout::endLayout() and QTextLayout::draw() free the layout data when the cache is
-//   off, as QTextLayout::setCacheEnabled() says they "usually" do.
+//   off; QTextLayout::setCacheEnabled() says only that endLayout() "usually" does.
 class ChangedBlockLayout : public QObject
 {
 public:
