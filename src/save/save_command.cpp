@@ -17,8 +17,8 @@ void saveMainBox(CommonDialog &dialog, const QPlainTextEdit *hmbox, QWidget *win
     if (fileName.isEmpty())
         return;
 
-    // Encoded and written piece by piece straight from the box, so that a large page is
-    // held neither as a second text nor as a whole file's bytes.
+    // Encoded and written piece by piece from one copy of the box's text, so that a large page
+    // is held neither as a second text with CR LF breaks nor as a whole file's bytes.
     const auto writeMainBox = [hmbox](const PageSink &write) {
         PageEncoder encoder(pageCodeset());
         bool written = true;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/box_layout.h"
 
+#include "text/shaping_stretches.h"
+
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -10,43 +12,7 @@
 #include <QTextLayout>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
-
-// Whether Qt draws a character right from the font's character map alone: letters of
-// Latin, Greek, Cyrillic and Chinese or Japanese, digits, punctuation and symbols. Marks
-// typed as characters of their own, joiners, surrogate pairs (emoji sequences among them)
-// and all other scripts need shaping. Qt's own list of scripts that need it leaves out
-// Arabic, Thai and others, so the box cannot leave the choice to Qt alone.
-bool drawnRightUnshaped(QChar character)
-{
-    if (character.unicode() < 0x0300) // up to the spacing modifier letters: no marks
-        return true;
-    if (character.isSurrogate())
-        return false;
-    switch (character.category()) {
-    case QChar::Mark_NonSpacing:
-    case QChar::Mark_SpacingCombining:
-    case QChar::Mark_Enclosing:
-    case QChar::Other_Format:
-        return false;
-    default:
-        break;
-    }
-    switch (character.script()) {
-    case QChar::Script_Common:
-    case QChar::Script_Latin:
-    case QChar::Script_Greek:
-    case QChar::Script_Cyrillic:
-    case QChar::Script_Han:
-    case QChar::Script_Hiragana:
-    case QChar::Script_Katakana:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // Lays out each changed block of a box whose font asks for no shaping.
 // - The stretches of a block that need shaping get a format that asks for it.
@@ -54,6 +20,14 @@ bool drawnRightUnshaped(QChar character)
 //   that follow need not analyse and shape it once more each. A block's data takes some 35
 //   bytes a character, so no other block keeps it: when a change ends elsewhere, the block
 //   held before is laid out once more without it, which frees it.
+// QSyntaxHighlighter, Qt's own way to format changed blocks, would do for the stretches, but
+// keeps a format for every character of a changed block: it costs a keystroke on a 1 MiB line
+// some 15% more. So this leans on two things Qt does but does not promise, each checked on Qt
+// 6.4 and guarded by a test that fails the day they change:
+// - QTextDocument emits contentsChange() before its layout lays out the changed blocks (in
+//   QPlainTextDocumentLayout::documentChanged()), so formats and cache set here count.
+// - QTextLayout::endLayout() and QTextLayout::draw() free the layout data when the cache is
+//   off; QTextLayout::setCacheEnabled() says only that endLayout() "usually" does.
 class ChangedBlockLayout : public QObject
 {
 public:
@@ -71,6 +45,10 @@ private:
     // their formats and cache set.
     void onChange(int from, int, int charsAdded)
     {
+        // Should QTextDocument::markContentsDirty() ever emit this signal (Qt 6.4 does not),
+        // the block being let go of is unchanged, and not to be held again.
+        if (m_releasing)
+            return;
         const QTextBlock first = m_document->findBlock(from);
         QTextBlock last = m_document->findBlock(from + charsAdded);
         if (!last.isValid())
@@ -84,26 +62,11 @@ private:
         hold(first, last);
     }
 
-    // A stretch runs from one character that needs shaping to the last in a row, over the
-    // spaces and punctuation between them, so that the words of a phrase are shaped together.
     void markStretchesToShape(const QTextBlock &block)
     {
-        const QString text = block.text();
         QList<QTextLayout::FormatRange> stretches;
-        int end = 0; // of the last stretch
-        for (int i = 0; i < text.size(); ++i) {
-            if (drawnRightUnshaped(text[i]))
-                continue;
-            const bool onlyPunctuationBetween
-                    = !stretches.isEmpty()
-                      && std::all_of(text.begin() + end, text.begin() + i, [](QChar between) {
-                             return between.script() == QChar::Script_Common;
-                         });
-            if (!onlyPunctuationBetween)
-                stretches.append({i, 0, m_shaped});
-            end = i + 1;
-            stretches.back().length = end - stretches.back().start;
-        }
+        for (const TextBox::Stretch &stretch : TextBox::stretchesToShape(block.text()))
+            stretches.append({stretch.start, stretch.length, m_shaped});
         if (stretches != block.layout()->formats())
             block.layout()->setFormats(stretches);
     }
@@ -130,8 +93,11 @@ private:
     void release(const QTextCursor &released)
     {
         const QTextBlock block = released.block();
-        if (!block.layout()->cacheEnabled() && block.length() > 1)
+        if (!block.layout()->cacheEnabled() && block.length() > 1) {
+            m_releasing = true;
             m_document->markContentsDirty(block.position(), 1);
+            m_releasing = false;
+        }
     }
 
     QTextDocument *m_document;
@@ -139,6 +105,7 @@ private:
     // At the start of the held block. Edits elsewhere move it along with its block; one
     // that splits or joins the block is a change that reaches it.
     QTextCursor m_held;
+    bool m_releasing = false;
 };
 
 } // namespace

@@ -11,7 +11,8 @@ namespace TextBox {
 // is one line, costs time in proportion to its length on every keystroke:
 // - Text in a script that needs no shaping (Latin, for one) is drawn glyph by glyph from the
 //   font's character map rather than shaped; scripts that join or reorder, such as Arabic
-//   and Devanagari, are still shaped. Only refinements such as kerning are lost.
+//   and Devanagari, and letters with marks typed as characters of their own are still
+//   shaped. Only refinements such as kerning are lost.
 // - The line the last change ended in keeps its layout data, so the caret and the repaint
 //   that follow the change need not analyse and shape that whole line once more each.
 void setUpLayout(QPlainTextEdit *box);

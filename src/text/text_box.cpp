@@ -36,14 +36,16 @@ QString text(const QPlainTextEdit *box)
 void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take)
 {
     // The raw text keeps every character as typed; toPlainText() would turn a no-break space
-    // into a plain one. Paragraph and line separators are the editor's line breaks.
+    // into a plain one. Paragraph and line separators are the editor's line breaks. It is a
+    // whole copy of the text: reading it in parts through a selection, the one public way to
+    // avoid that, makes a 10 MiB save 30 to 70% slower.
     const QString raw = box->document()->toRawText();
     const auto *position = reinterpret_cast<const char16_t *>(raw.utf16());
     const char16_t *const end = position + raw.size();
 
     // The text is handed over from a buffer that stays in the processor's cache, so a large
-    // box takes a few hundred calls and is never copied whole. ASCII, most of a page and
-    // never a line break, is copied four characters at a time.
+    // box takes a few hundred calls and its CR LF form is never built whole. ASCII, most of a
+    // page and never a line break, is copied four characters at a time.
     constexpr qsizetype pieceSize = 65536;
     const auto piece = std::make_unique<char16_t[]>(pieceSize);
     qsizetype filled = 0;

@@ -15,9 +15,10 @@ namespace TextBox {
 
 QString text(const QPlainTextEdit *box);
 
-// Calls take with consecutive pieces that together make text(box), without building that
-// text whole: saving a large box needs no second copy of it. A piece may end between the two
-// halves of a surrogate pair. Stops early once take returns false.
+// Calls take with consecutive pieces that together make text(box). The box's text is read
+// whole, as the editor holds it, which is one copy of it; the text with CR LF breaks is never
+// built whole. A piece may end between the two halves of a surrogate pair. Stops early once
+// take returns false.
 void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take);
 
 // Same result as replacing the whole text by text(box) + piece, done as an insertion at
