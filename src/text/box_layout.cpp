@@ -23,7 +23,7 @@ namespace {
 // QSyntaxHighlighter, Qt's own way to format changed blocks, would do for the stretches, but
 // keeps a format for every character of a changed block: it costs a keystroke on a 1 MiB line
 // some 15% more. So this leans on two things Qt does but does not promise, each checked on Qt
-// 6.4 and guarded by a test that fails the day they change:
+// 6.4 and 6.8 and guarded by a test that fails the day they change:
 // - QTextDocument emits contentsChange() before its layout lays out the changed blocks (in
 //   QPlainTextDocumentLayout::documentChanged()), so formats and cache set here count.
 // - QTextLayout::endLayout() and QTextLayout::draw() free the layout data when the cache is
