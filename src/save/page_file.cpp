@@ -4,6 +4,7 @@
 
 #include "save/page_identity.h"
 #include "save/page_in_place.h"
+#include "save/system_reason.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +13,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
@@ -79,11 +79,6 @@ public:
 private:
     int m_descriptor;
 };
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // A write can stop short, for instance when the disk fills up; only the write after it
 // reports why, so keep writing until every byte is out or a write fails.

@@ -2,21 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/page_in_place.h"
 
+#include "save/system_reason.h"
+
 #include <QByteArrayList>
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // Makes pieces, one after another, the whole content of the file, and waits until it is on
 // disk. On failure errno says why.
