@@ -9,7 +9,7 @@
 #include "compose/tag_buttons.h"
 #include "compose/transfer.h"
 #include "save/save_command.h"
-#include "text/box_layout.h"
+#include "view/box_layout.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -96,7 +96,7 @@ QWidget *Form1::createControl(const ControlPlacement &placement)
     case ControlPlacement::MultiLineBox: {
         auto *multiLine = new QPlainTextEdit(text, this);
         multiLine->setTabChangesFocus(true); // Tab walks the window's tab order
-        TextBox::setUpLayout(multiLine);
+        BoxView::setUpLayout(multiLine);
         created = multiLine;
         break;
     }

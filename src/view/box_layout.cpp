@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text/box_layout.h"
+#include "view/box_layout.h"
 
-#include "text/shaping_stretches.h"
+#include "view/shaping_stretches.h"
 
 #include <QObject>
 #include <QPlainTextEdit>
@@ -65,7 +65,7 @@ private:
     void markStretchesToShape(const QTextBlock &block)
     {
         QList<QTextLayout::FormatRange> stretches;
-        for (const TextBox::Stretch &stretch : TextBox::stretchesToShape(block.text()))
+        for (const BoxView::Stretch &stretch : BoxView::stretchesToShape(block.text()))
             stretches.append({stretch.start, stretch.length, m_shaped});
         if (stretches != block.layout()->formats())
             block.layout()->setFormats(stretches);
@@ -110,7 +110,7 @@ private:
 
 } // namespace
 
-namespace TextBox {
+namespace BoxView {
 
 void setUpLayout(QPlainTextEdit *box)
 {
@@ -120,4 +120,4 @@ void setUpLayout(QPlainTextEdit *box)
     new ChangedBlockLayout(box->document());
 }
 
-} // namespace TextBox
+} // namespace BoxView

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QStringView>
 
-namespace TextBox {
+namespace BoxView {
 
 // A part of a line: [start, start + length).
 struct Stretch
@@ -20,4 +20,4 @@ struct Stretch
 // punctuation between two such parts, so that the words of a phrase are shaped together.
 QList<Stretch> stretchesToShape(QStringView line);
 
-} // namespace TextBox
+} // namespace BoxView

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text/shaping_stretches.h"
+#include "view/shaping_stretches.h"
 
 #include <QTextBoundaryFinder>
 
@@ -71,7 +71,7 @@ bool clusterStartsAt(QStringView line, qsizetype position)
 
 } // namespace
 
-namespace TextBox {
+namespace BoxView {
 
 QList<Stretch> stretchesToShape(QStringView line)
 {
@@ -104,4 +104,4 @@ QList<Stretch> stretchesToShape(QStringView line)
     return stretches;
 }
 
-} // namespace TextBox
+} // namespace BoxView

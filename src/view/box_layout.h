@@ -4,7 +4,7 @@
 
 class QPlainTextEdit;
 
-namespace TextBox {
+namespace BoxView {
 
 // Makes a change to a long line cheaper to show, without changing what the box shows. The
 // editor lays out the whole line again on every change, so a page built by clicking, which
@@ -17,4 +17,4 @@ namespace TextBox {
 //   that follow the change need not analyse and shape that whole line once more each.
 void setUpLayout(QPlainTextEdit *box);
 
-} // namespace TextBox
+} // namespace BoxView
