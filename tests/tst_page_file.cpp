@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/page_file.h"
+#include "save/page_write_decision.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -13,14 +15,20 @@
 
 using namespace Qt::StringLiterals;
 
-// Writing the page file onto what is already at the path: a link, a file with its own
-// permissions, a FIFO. The ways a save fails are in the save-failure table.
+Q_DECLARE_METATYPE(PageFacts)
+
+// How a page is written, decided from what was looked up about it; and writing the page file
+// onto what is already at the path: a link, a file with its own permissions, a FIFO. The
+// ways a save fails are in the save-failure table.
 class tst_PageFile : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init();
+
+    void decidesHowThePageIsWritten_data();
+    void decidesHowThePageIsWritten();
 
     void writesThroughASymbolicLink();
     void keepsTheFilesPermissions();
@@ -65,6 +73,73 @@ void tst_PageFile::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+}
+
+void tst_PageFile::decidesHowThePageIsWritten_data()
+{
+    QTest::addColumn<PageFacts>("facts");
+    QTest::addColumn<PageWriteWay>("way");
+    QTest::addColumn<QString>("reason"); // what a refusal says
+
+    using enum PageKind;
+    using enum PageWriteWay;
+    const PageFacts ownPage = {.kind = RegularFile,
+                               .access = PageAccess::ReadWrite,
+                               .ownedByUser = true,
+                               .groupGivable = true};
+    const auto changed = [ownPage](auto change) {
+        PageFacts facts = ownPage;
+        change(facts);
+        return facts;
+    };
+    const PageFacts groupPage = changed([](PageFacts &f) { f.ownedByUser = false; });
+
+    QTest::newRow("new page") << PageFacts() << Create << QString();
+    QTest::newRow("missing folder")
+            << PageFacts{.folderError = ENOENT} << Refuse << u"No such file or directory"_s;
+    QTest::newRow("folder not writable")
+            << PageFacts{.folderError = EACCES} << Refuse << u"Permission denied"_s;
+    QTest::newRow("file as parent")
+            << PageFacts{.lookupError = ENOTDIR} << Refuse << u"Not a directory"_s;
+    QTest::newRow("name too long")
+            << PageFacts{.lookupError = ENAMETOOLONG} << Refuse << u"File name too long"_s;
+    QTest::newRow("folder as path") << PageFacts{.kind = Folder} << Refuse << u"directory"_s;
+    QTest::newRow("FIFO") << PageFacts{.kind = Device, .folderError = EACCES} << WriteIntoDevice
+                          << QString();
+    QTest::newRow("file not writable") << changed([](PageFacts &f) {
+        f.access = PageAccess::None;
+        f.openError = EACCES;
+    }) << Refuse << u"not writable: Permission denied"_s;
+    QTest::newRow("own page") << ownPage << Replace << QString();
+    QTest::newRow("own page, write-only")
+            << changed([](PageFacts &f) { f.access = PageAccess::WriteOnly; }) << Replace
+            << QString();
+    QTest::newRow("own page of a group the user is not in")
+            << changed([](PageFacts &f) { f.groupGivable = false; }) << WriteInPlace << QString();
+    QTest::newRow("own page, folder closed to new files")
+            << changed([](PageFacts &f) { f.folderError = EACCES; }) << WriteInPlace << QString();
+    QTest::newRow("second name (hard link)")
+            << changed([](PageFacts &f) { f.names = 2; }) << WriteInPlace << QString();
+    QTest::newRow("own page, access list the new file did not take")
+            << changed([](PageFacts &f) { f.replacementFailed = true; }) << WriteInPlace
+            << QString();
+    QTest::newRow("page of a group the user is in") << groupPage << WriteInPlace << QString();
+    QTest::newRow("write-only group page with a second name") << changed([](PageFacts &f) {
+        f.access = PageAccess::WriteOnly;
+        f.ownedByUser = false;
+        f.names = 2;
+    }) << WriteInPlace << QString();
+}
+
+void tst_PageFile::decidesHowThePageIsWritten()
+{
+    QFETCH(PageFacts, facts);
+    QFETCH(PageWriteWay, way);
+    QFETCH(QString, reason);
+    const PageWrite decision = decidePageWrite(facts);
+    QCOMPARE(int(decision.way), int(way));
+    QCOMPARE(decision.reason.isEmpty(), reason.isEmpty());
+    QVERIFY2(decision.reason.contains(reason), qPrintable(decision.reason));
 }
 
 void tst_PageFile::writesThroughASymbolicLink()

@@ -1,5 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "box_text.h"
+#include "save/page_encoding.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +48,9 @@ public:
         DiskFullInPlace,
         WriteFailsPutBack,
         WriteFailsNotPutBack,
+        WriteOnlyGroupPage,
+        SyncFailsWhenReplacing,
+        FullBtrfsInPlace,
     };
     Q_ENUM(Failure)
 
@@ -144,6 +150,12 @@ QString identity(const QString &path)
 
 constexpr gid_t sharedGroup = 100; // a shared folder's group, as Debian's "users"
 
+ino_t inode(const QString &path)
+{
+    struct stat status = {};
+    return stat(qPrintable(path), &status) == 0 ? status.st_ino : 0;
+}
+
 // Runs a command as the unprivileged user nobody, in groups if given, when the tests run as
 // root, as CI does.
 QStringList asUnprivilegedUser(gid_t group = 0)
@@ -176,6 +188,20 @@ bool privateMountsWork()
                  QStringLiteral("mount -t tmpfs -o size=64k tmpfs /mnt")});
     return probe.waitForFinished(30'000) && probe.exitStatus() == QProcess::NormalExit
            && probe.exitCode() == 0;
+}
+
+// Whether this test may make a btrfs image and mount it through a loop device in a private
+// mount namespace, which takes root, mkfs.btrfs and a kernel with loop devices and btrfs.
+bool btrfsImageWorks(const QString &image, const QString &folder)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"),
+                {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                 QStringLiteral("truncate -s 160M '%1' && mkfs.btrfs -q '%1' >/dev/null "
+                                "&& mount -o loop '%1' '%2'")
+                         .arg(image, folder)});
+    return geteuid() == 0 && probe.waitForFinished(60'000)
+           && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
 }
 
 } // namespace
@@ -212,6 +238,12 @@ void TestSaveFailures::failedSaveChangesNothing_data()
             << WriteFailsPutBack << QStringLiteral("The earlier page was put back unchanged");
     QTest::newRow("write fails in place, not put back")
             << WriteFailsNotPutBack << QStringLiteral("The earlier page could not be put back");
+    QTest::newRow("write-only group page, second name") << WriteOnlyGroupPage << QString();
+    QTest::newRow("sync to disk fails, replacing")
+            << SyncFailsWhenReplacing << QStringLiteral("Input/output error");
+    // Overwritten blocks are written anew elsewhere, so the reservation alone does not hold.
+    QTest::newRow("full btrfs, written in place")
+            << FullBtrfsInPlace << QStringLiteral("No space left on device");
 }
 
 void TestSaveFailures::failedSaveChangesNothing()
@@ -227,6 +259,7 @@ void TestSaveFailures::failedSaveChangesNothing()
     const QDir dir(folder.path());
     QString path = dir.filePath(QStringLiteral("page.html"));
     const QString otherName = dir.filePath(QStringLiteral("other-name.html"));
+    QTemporaryDir imageFolder;
     QStringList prefix;
     QString shellSetUp;
     int kibibytes = 16;
@@ -305,6 +338,7 @@ void TestSaveFailures::failedSaveChangesNothing()
     case GroupOwnedPage:
     case GroupPageWithAccessList:
     case HardLinkedPage:
+    case WriteOnlyGroupPage:
         // root's page in root's folder, both open to a group; saved by a member of the group.
         prefix = asUnprivilegedUser(sharedGroup);
         if (prefix.isEmpty())
@@ -312,7 +346,9 @@ void TestSaveFailures::failedSaveChangesNothing()
         QVERIFY(writeFile(path, earlierPage) && chown(qPrintable(path), 0, sharedGroup) == 0);
         QVERIFY(chown(qPrintable(folder.path()), 0, sharedGroup) == 0);
         QVERIFY(chmod(qPrintable(folder.path()), 0775) == 0 && chmod(qPrintable(path), 0664) == 0);
-        if (failure == HardLinkedPage)
+        if (failure == WriteOnlyGroupPage)
+            QVERIFY(chmod(qPrintable(path), 0620) == 0);
+        if (failure == HardLinkedPage || failure == WriteOnlyGroupPage)
             QVERIFY(link(qPrintable(path), qPrintable(otherName)) == 0);
         break;
     case PageInClosedFolder:
@@ -323,22 +359,44 @@ void TestSaveFailures::failedSaveChangesNothing()
             QSKIP("only root can give the page to another user");
         QVERIFY(chown(qPrintable(path), 65534, 65534) == 0);
         break;
+    case SyncFailsWhenReplacing:
     case WriteFailsPutBack:
     case WriteFailsNotPutBack:
         // A second name has the page written in place; strace fails its second write, and
-        // with "2+" every write after it too, the putting back among them.
+        // with "2+" every write after it too, the putting back among them. The user's own
+        // page with one name is replaced, and strace fails the new file's sync to disk.
         if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
             QSKIP("strace is not installed");
         QVERIFY(writeFile(path, earlierPage));
-        QVERIFY(link(qPrintable(path), qPrintable(otherName)) == 0);
-        prefix = QStringLiteral("strace -qq -o /dev/null -e inject=pwrite64:error=EIO:when=2%1")
-                         .arg(failure == WriteFailsPutBack ? "" : "+")
+        QVERIFY(failure == SyncFailsWhenReplacing
+                || link(qPrintable(path), qPrintable(otherName)) == 0);
+        prefix = QStringLiteral("strace -qq -o /dev/null -e inject=%1")
+                         .arg(failure == SyncFailsWhenReplacing ? "fsync:error=EIO"
+                              : failure == WriteFailsPutBack    ? "pwrite64:error=EIO:when=2"
+                                                                : "pwrite64:error=EIO:when=2+")
                          .split(u' ');
         // LeakSanitizer cannot work under ptrace, so a sanitizer build's leak check is off.
         shellSetUp = QStringLiteral(
                 "export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0");
         kibibytes = 256;
         break;
+    case FullBtrfsInPlace: {
+        const QString image = imageFolder.filePath(QStringLiteral("disk.btrfs"));
+        if (!btrfsImageWorks(image, folder.path()))
+            QSKIP("no btrfs image here: it takes root, mkfs.btrfs (btrfs-progs), loop devices "
+                  "and btrfs in the kernel");
+        // A 160 MiB btrfs seen only by the helper, holding a 4 MiB page with a second name,
+        // filled up but for 512 KiB, less than the new page of over a MiB needs.
+        prefix = QStringList{QStringLiteral("unshare"), QStringLiteral("-m")};
+        shellSetUp = QStringLiteral("mkfs.btrfs -q -f '%1' >/dev/null && mount -o loop '%1' '%2' "
+                                    "&& yes 'the earlier page' | head -c 4M > '%3' && ln '%3' '%4' "
+                                    "&& head -c 512K /dev/zero > '%2/room' && sync -f '%2' "
+                                    "&& { head -c 1G /dev/zero > '%2/filler' 2>/dev/null; "
+                                    "test -s '%2/filler'; } && rm '%2/room' && sync -f '%2'")
+                             .arg(image, folder.path(), path, otherName);
+        kibibytes = 1024;
+        break;
+    }
     }
     const QStringList addAccessListEntry = {QStringLiteral("-m"), QStringLiteral("g:33:r"), path};
     if ((failure == GroupPageWithAccessList || failure == OwnPageWithAccessList)
@@ -371,6 +429,7 @@ void TestSaveFailures::failedSaveChangesNothing()
     const QStringList entriesBefore
             = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     const QString identityBefore = identity(path);
+    const ino_t inodeBefore = inode(path);
     const Outcome outcome = saveInWindow(prefix, path, kibibytes, shellSetUp);
     if (fifoReader.state() != QProcess::NotRunning)
         fifoReader.waitForFinished();
@@ -394,9 +453,17 @@ void TestSaveFailures::failedSaveChangesNothing()
     case OwnPageWithAccessList:
     case HardLinkedPage:
     case PageInClosedFolder:
-        QCOMPARE(outcome.earlierFile, QStringLiteral("new page"));
+    case WriteOnlyGroupPage:
+        // The user cannot read a write-only page; the test, as root, can.
+        QCOMPARE(outcome.earlierFile, failure == WriteOnlyGroupPage ? QStringLiteral("none")
+                                                                    : QStringLiteral("new page"));
+        QVERIFY(readFile(path) == encodePage(pastedPage(kibibytes), pageCodeset()));
         QCOMPARE(identity(path), identityBefore);
-        if (failure == HardLinkedPage)
+        // Only the user's own page with one name is replaced, by a new file: the access list
+        // was copied onto it, not the page written in place.
+        QVERIFY2((inode(path) != inodeBefore) == (failure == OwnPageWithAccessList),
+                 "the page was replaced by a new file, or written in place where it should not be");
+        if (failure == HardLinkedPage || failure == WriteOnlyGroupPage)
             QCOMPARE(readFile(otherName), readFile(path));
         break;
     case WriteFailsNotPutBack:
@@ -404,10 +471,12 @@ void TestSaveFailures::failedSaveChangesNothing()
         break;
     case FileNotWritable:
     case WriteFailsPutBack:
+    case SyncFailsWhenReplacing:
         QCOMPARE(readFile(path), earlierPage);
         QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
         break;
     case DiskFullInPlace: // the reservation failed, before a byte of the page changed
+    case FullBtrfsInPlace:
         QVERIFY2(!outcome.errorBox.contains(u"put back"), qPrintable(outcome.errorBox));
         Q_FALLTHROUGH();
     case DiskFull: // the small disk is gone with the helper's namespace: it looked for us
