@@ -57,7 +57,7 @@ QString notKept(const QString &failure)
 {
     return QCoreApplication::translate("writePageFile",
                                        "%1.\nThe file may not be read, so its earlier content "
-                                       "was not kept to put back; it may hold part of the new "
+                                       "could not be kept; the file may hold part of the new "
                                        "page.")
             .arg(failure);
 }
