@@ -15,11 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(PageFacts)
-
-// How a page is written, decided from what was looked up about it; and writing the page file
-// onto what is already at the path: a link, a file with its own permissions, a FIFO. The
-// ways a save fails are in the save-failure table.
+// Writing the page file onto what is already at the path: a link, a file with its own
+// permissions, a FIFO. The ways a save fails are in the save-failure table.
 class tst_PageFile : public QObject
 {
     Q_OBJECT
@@ -80,55 +77,43 @@ void tst_PageFile::decidesHowThePageIsWritten_data()
     QTest::addColumn<PageFacts>("facts");
     QTest::addColumn<PageWriteWay>("way");
     QTest::addColumn<QString>("reason"); // what a refusal says
-
     using enum PageKind;
     using enum PageWriteWay;
-    const PageFacts ownPage = {.kind = RegularFile,
-                               .access = PageAccess::ReadWrite,
-                               .ownedByUser = true,
-                               .groupGivable = true};
-    const auto changed = [ownPage](auto change) {
-        PageFacts facts = ownPage;
+    const auto row
+            = [](const char *name, PageFacts facts, PageWriteWay way, const char *reason = "") {
+                  QTest::newRow(name) << facts << way << QString::fromLatin1(reason);
+              };
+    // The user's own page, readable and writable, with one name, and a change to it.
+    const auto own = [](auto change) {
+        PageFacts facts{.kind = RegularFile, .access = PageAccess::ReadWrite};
+        facts.ownedByUser = facts.groupGivable = true;
         change(facts);
         return facts;
     };
-    const PageFacts groupPage = changed([](PageFacts &f) { f.ownedByUser = false; });
-
-    QTest::newRow("new page") << PageFacts() << Create << QString();
-    QTest::newRow("missing folder")
-            << PageFacts{.folderError = ENOENT} << Refuse << u"No such file or directory"_s;
-    QTest::newRow("folder not writable")
-            << PageFacts{.folderError = EACCES} << Refuse << u"Permission denied"_s;
-    QTest::newRow("file as parent")
-            << PageFacts{.lookupError = ENOTDIR} << Refuse << u"Not a directory"_s;
-    QTest::newRow("name too long")
-            << PageFacts{.lookupError = ENAMETOOLONG} << Refuse << u"File name too long"_s;
-    QTest::newRow("folder as path") << PageFacts{.kind = Folder} << Refuse << u"directory"_s;
-    QTest::newRow("FIFO") << PageFacts{.kind = Device, .folderError = EACCES} << WriteIntoDevice
-                          << QString();
-    QTest::newRow("file not writable") << changed([](PageFacts &f) {
-        f.access = PageAccess::None;
-        f.openError = EACCES;
-    }) << Refuse << u"not writable: Permission denied"_s;
-    QTest::newRow("own page") << ownPage << Replace << QString();
-    QTest::newRow("own page, write-only")
-            << changed([](PageFacts &f) { f.access = PageAccess::WriteOnly; }) << Replace
-            << QString();
-    QTest::newRow("own page of a group the user is not in")
-            << changed([](PageFacts &f) { f.groupGivable = false; }) << WriteInPlace << QString();
-    QTest::newRow("own page, folder closed to new files")
-            << changed([](PageFacts &f) { f.folderError = EACCES; }) << WriteInPlace << QString();
-    QTest::newRow("second name (hard link)")
-            << changed([](PageFacts &f) { f.names = 2; }) << WriteInPlace << QString();
-    QTest::newRow("own page, access list the new file did not take")
-            << changed([](PageFacts &f) { f.replacementFailed = true; }) << WriteInPlace
-            << QString();
-    QTest::newRow("page of a group the user is in") << groupPage << WriteInPlace << QString();
-    QTest::newRow("write-only group page with a second name") << changed([](PageFacts &f) {
-        f.access = PageAccess::WriteOnly;
-        f.ownedByUser = false;
-        f.names = 2;
-    }) << WriteInPlace << QString();
+    row("new page", {}, Create);
+    row("missing folder", {.folderError = ENOENT}, Refuse, "No such file or directory");
+    row("folder not writable", {.folderError = EACCES}, Refuse, "Permission denied");
+    row("file as parent", {.lookupError = ENOTDIR}, Refuse, "Not a directory");
+    row("folder as path", {.kind = Folder}, Refuse, "directory");
+    row("FIFO", {.kind = Device, .folderError = EACCES}, WriteIntoDevice);
+    row("file not writable", own([](PageFacts &f) { f.access = {}, f.openError = EACCES; }), Refuse,
+        "not writable: Permission denied");
+    row("own page", own([](PageFacts &) {}), Replace);
+    row("own page, write-only", own([](PageFacts &f) { f.access = PageAccess::WriteOnly; }),
+        Replace);
+    row("own page, of a group the user is not in",
+        own([](PageFacts &f) { f.groupGivable = false; }), WriteInPlace);
+    row("own page, folder closed to new files", own([](PageFacts &f) { f.folderError = EACCES; }),
+        WriteInPlace);
+    row("own page, second name", own([](PageFacts &f) { f.names = 2; }), WriteInPlace);
+    row("own page, access list the new file did not take",
+        own([](PageFacts &f) { f.replacementFailed = true; }), WriteInPlace);
+    row("page of a group the user is in", own([](PageFacts &f) { f.ownedByUser = false; }),
+        WriteInPlace);
+    row("write-only group page, second name", own([](PageFacts &f) {
+            f.access = PageAccess::WriteOnly, f.ownedByUser = false, f.names = 2;
+        }),
+        WriteInPlace);
 }
 
 void tst_PageFile::decidesHowThePageIsWritten()
@@ -138,8 +123,7 @@ void tst_PageFile::decidesHowThePageIsWritten()
     QFETCH(QString, reason);
     const PageWrite decision = decidePageWrite(facts);
     QCOMPARE(int(decision.way), int(way));
-    QCOMPARE(decision.reason.isEmpty(), reason.isEmpty());
-    QVERIFY2(decision.reason.contains(reason), qPrintable(decision.reason));
+    QVERIFY(decision.reason.contains(reason) && decision.reason.isEmpty() == reason.isEmpty());
 }
 
 void tst_PageFile::writesThroughASymbolicLink()

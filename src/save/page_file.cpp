@@ -84,6 +84,17 @@ private:
     int m_descriptor;
 };
 
+// Writes what produce hands over to file, where it stands; returns 0, or the errno of the
+// write that failed, after which produce is told to stop.
+int writeProduced(int file, const std::function<void(const PageSink &)> &produce)
+{
+    int error = 0;
+    produce([&](QByteArrayView bytes) {
+        return error == 0 && (error = writeAll(file, bytes)) == 0;
+    });
+    return error;
+}
+
 // A FIFO, a device or a socket is written in place: a new file renamed over it would
 // replace it. It is opened without waiting, so a FIFO that no program reads from fails at
 // once instead of freezing the window.
@@ -100,10 +111,7 @@ bool writeToDevice(const QString &path, const std::function<void(const PageSink 
     }
     fcntl(device.descriptor(), F_SETFL, fcntl(device.descriptor(), F_GETFL) & ~O_NONBLOCK);
     const PipeSignalHeld pipeSignalHeld;
-    int error = 0;
-    produce([&](QByteArrayView bytes) {
-        return error == 0 && (error = writeAll(device.descriptor(), bytes)) == 0;
-    });
+    int error = writeProduced(device.descriptor(), produce);
     const int closeError = device.close();
     if (error == 0)
         error = closeError;
@@ -125,10 +133,7 @@ bool writeReplacement(QSaveFile &file, const std::function<void(const PageSink &
     // page whose data may never reach the disk over the earlier one. Should produce throw,
     // the unfinished file is dropped with the QSaveFile and the earlier one stays.
     const int descriptor = int(file.handle());
-    int error = 0;
-    produce([&](QByteArrayView bytes) {
-        return error == 0 && (error = writeAll(descriptor, bytes)) == 0;
-    });
+    int error = writeProduced(descriptor, produce);
     if (error == 0 && ::fsync(descriptor) != 0)
         error = errno;
     if (error != 0) {

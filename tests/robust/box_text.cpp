@@ -16,13 +16,3 @@ QString documentText(const QPlainTextEdit *box)
     }
     return text;
 }
-
-QString pastedPage(int kibibytes)
-{
-    const QString line
-            = QString::fromUtf8("<P>Gr\u00FC\u00DFe \u2013 \u65E5\u672C & \U0001F600</P>\r\n");
-    QString page;
-    while (page.size() < qsizetype(kibibytes) * 1024)
-        page += line;
-    return page;
-}

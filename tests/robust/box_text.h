@@ -9,7 +9,3 @@ class QPlainTextEdit;
 // A multi-line box's text read straight from its document, apart from the program's own
 // accessor: blocks and the line separators inside them are line breaks, written CR LF.
 QString documentText(const QPlainTextEdit *box);
-
-// The page save_in_window pastes into the main box: lines of characters in the code page,
-// beyond it and beyond 16 bits, to about kibibytes KiB.
-QString pastedPage(int kibibytes);

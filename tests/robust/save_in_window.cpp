@@ -64,7 +64,11 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowActive(&form))
         return 3;
     auto *hmbox = qobject_cast<QPlainTextEdit *>(form.control(QStringLiteral("hmbox")));
-    const QString page = pastedPage(kibibytes);
+    const QString line
+            = QString::fromUtf8("<P>Gr\u00FC\u00DFe \u2013 \u65E5\u672C & \U0001F600</P>\r\n");
+    QString page;
+    while (page.size() < qsizetype(kibibytes) * 1024)
+        page += line;
     QGuiApplication::clipboard()->setText(page);
     hmbox->setFocus();
     QTest::keyClick(hmbox, Qt::Key_V, Qt::ControlModifier);
