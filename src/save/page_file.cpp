@@ -129,8 +129,8 @@ bool writeReplacement(QSaveFile &file, const std::function<void(const PageSink &
 {
     // The bytes go straight to the new file's descriptor, so that they meet the one write
     // loop and a full disk shows at the write that meets it, and the file is synced here:
-    // QSaveFile::commit() ignores a failing sync to disk (Qt 6.4 and 6.8) and would rename a
-    // page whose data may never reach the disk over the earlier one. Should produce throw,
+    // QSaveFile::commit() does not report a failing sync to disk and would rename a page
+    // whose data may never reach the disk over the earlier one. Should produce throw,
     // the unfinished file is dropped with the QSaveFile and the earlier one stays.
     const int descriptor = int(file.handle());
     int error = writeProduced(descriptor, produce);
