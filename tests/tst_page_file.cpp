@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/page_file.h"
+#include "save/page_write_decision.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -21,6 +23,9 @@ class tst_PageFile : public QObject
 
 private slots:
     void init();
+
+    void decidesHowThePageIsWritten_data();
+    void decidesHowThePageIsWritten();
 
     void writesThroughASymbolicLink();
     void keepsTheFilesPermissions();
@@ -65,6 +70,60 @@ void tst_PageFile::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+}
+
+void tst_PageFile::decidesHowThePageIsWritten_data()
+{
+    QTest::addColumn<PageFacts>("facts");
+    QTest::addColumn<PageWriteWay>("way");
+    QTest::addColumn<QString>("reason"); // what a refusal says
+    using enum PageKind;
+    using enum PageWriteWay;
+    const auto row
+            = [](const char *name, PageFacts facts, PageWriteWay way, const char *reason = "") {
+                  QTest::newRow(name) << facts << way << QString::fromLatin1(reason);
+              };
+    // The user's own page, readable and writable, with one name, and a change to it.
+    const auto own = [](auto change) {
+        PageFacts facts{.kind = RegularFile, .access = PageAccess::ReadWrite};
+        facts.ownedByUser = facts.groupGivable = true;
+        change(facts);
+        return facts;
+    };
+    row("new page", {}, Create);
+    row("missing folder", {.folderError = ENOENT}, Refuse, "No such file or directory");
+    row("folder not writable", {.folderError = EACCES}, Refuse, "Permission denied");
+    row("file as parent", {.lookupError = ENOTDIR}, Refuse, "Not a directory");
+    row("folder as path", {.kind = Folder}, Refuse, "directory");
+    row("FIFO", {.kind = Device, .folderError = EACCES}, WriteIntoDevice);
+    row("file not writable", own([](PageFacts &f) { f.access = {}, f.openError = EACCES; }), Refuse,
+        "not writable: Permission denied");
+    row("own page", own([](PageFacts &) {}), Replace);
+    row("own page, write-only", own([](PageFacts &f) { f.access = PageAccess::WriteOnly; }),
+        Replace);
+    row("own page, of a group the user is not in",
+        own([](PageFacts &f) { f.groupGivable = false; }), WriteInPlace);
+    row("own page, folder closed to new files", own([](PageFacts &f) { f.folderError = EACCES; }),
+        WriteInPlace);
+    row("own page, second name", own([](PageFacts &f) { f.names = 2; }), WriteInPlace);
+    row("own page, access list the new file did not take",
+        own([](PageFacts &f) { f.replacementFailed = true; }), WriteInPlace);
+    row("page of a group the user is in", own([](PageFacts &f) { f.ownedByUser = false; }),
+        WriteInPlace);
+    row("write-only group page, second name", own([](PageFacts &f) {
+            f.access = PageAccess::WriteOnly, f.ownedByUser = false, f.names = 2;
+        }),
+        WriteInPlace);
+}
+
+void tst_PageFile::decidesHowThePageIsWritten()
+{
+    QFETCH(PageFacts, facts);
+    QFETCH(PageWriteWay, way);
+    QFETCH(QString, reason);
+    const PageWrite decision = decidePageWrite(facts);
+    QCOMPARE(int(decision.way), int(way));
+    QVERIFY(decision.reason.contains(reason) && decision.reason.isEmpty() == reason.isEmpty());
 }
 
 void tst_PageFile::writesThroughASymbolicLink()

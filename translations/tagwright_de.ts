@@ -51,5 +51,15 @@ The earlier page could not be put back; the file may hold part of the new page.<
         <translation>%1.
 Die frühere Seite konnte nicht zurückgeschrieben werden; die Datei kann einen Teil der neuen Seite enthalten.</translation>
     </message>
+    <message>
+        <source>The file is not writable: %1.</source>
+        <translation>Die Datei ist nicht beschreibbar: %1.</translation>
+    </message>
+    <message>
+        <source>%1.
+The file may not be read, so its earlier content could not be kept; the file may hold part of the new page.</source>
+        <translation>%1.
+Die Datei darf nicht gelesen werden, daher konnte ihr früherer Inhalt nicht aufbewahrt werden; die Datei kann einen Teil der neuen Seite enthalten.</translation>
+    </message>
 </context>
 </TS>

@@ -51,5 +51,15 @@ The earlier page could not be put back; the file may hold part of the new page.<
         <translation>%1.
 La page précédente n&apos;a pas pu être remise en place ; le fichier peut contenir une partie de la nouvelle page.</translation>
     </message>
+    <message>
+        <source>The file is not writable: %1.</source>
+        <translation>Le fichier n&apos;est pas accessible en écriture : %1.</translation>
+    </message>
+    <message>
+        <source>%1.
+The file may not be read, so its earlier content could not be kept; the file may hold part of the new page.</source>
+        <translation>%1.
+Le fichier ne peut pas être lu, son contenu antérieur n&apos;a donc pas pu être conservé ; le fichier peut contenir une partie de la nouvelle page.</translation>
+    </message>
 </context>
 </TS>

@@ -4,19 +4,23 @@
 
 #include "save/page_identity.h"
 #include "save/page_in_place.h"
+#include "save/page_write_decision.h"
 #include "save/system_reason.h"
+#include "save/write_all.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -80,18 +84,15 @@ private:
     int m_descriptor;
 };
 
-// A write can stop short, for instance when the disk fills up; only the write after it
-// reports why, so keep writing until every byte is out or a write fails.
-bool writeAll(QFileDevice &file, QByteArrayView bytes)
+// Writes what produce hands over to file, where it stands; returns 0, or the errno of the
+// write that failed, after which produce is told to stop.
+int writeProduced(int file, const std::function<void(const PageSink &)> &produce)
 {
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0)
-            return false;
-        written += step;
-    }
-    return true;
+    int error = 0;
+    produce([&](QByteArrayView bytes) {
+        return error == 0 && (error = writeAll(file, bytes)) == 0;
+    });
+    return error;
 }
 
 // A FIFO, a device or a socket is written in place: a new file renamed over it would
@@ -110,18 +111,7 @@ bool writeToDevice(const QString &path, const std::function<void(const PageSink 
     }
     fcntl(device.descriptor(), F_SETFL, fcntl(device.descriptor(), F_GETFL) & ~O_NONBLOCK);
     const PipeSignalHeld pipeSignalHeld;
-    int error = 0;
-    produce([&](QByteArrayView bytes) {
-        for (qsizetype written = 0; error == 0 && written < bytes.size();) {
-            const ssize_t result = ::write(device.descriptor(), bytes.constData() + written,
-                                           size_t(bytes.size() - written));
-            if (result > 0)
-                written += result;
-            else if (result == 0 || errno != EINTR)
-                error = result < 0 ? errno : EIO;
-        }
-        return error == 0;
-    });
+    int error = writeProduced(device.descriptor(), produce);
     const int closeError = device.close();
     if (error == 0)
         error = closeError;
@@ -132,18 +122,22 @@ bool writeToDevice(const QString &path, const std::function<void(const PageSink 
     return true;
 }
 
-// Writes the page beside the file and renames it over it, so a failure leaves the earlier
-// file whole. A symbolic link is written through.
+// Writes the page into the new file beside the path, syncs it to disk and renames it there,
+// so a failure leaves the earlier file whole. A symbolic link is written through.
 bool writeReplacement(QSaveFile &file, const std::function<void(const PageSink &)> &produce,
                       QString *reason)
 {
-    // On a full disk the last bytes may only fail at flush(), and commit() can then still
-    // report success, so every step is checked before the rename. Should produce throw, the
-    // unfinished file is dropped with the QSaveFile and the earlier one stays.
-    bool written = true;
-    produce([&](QByteArrayView bytes) { return written = written && writeAll(file, bytes); });
-    if (!written || !file.flush()) {
-        *reason = file.errorString();
+    // The bytes go straight to the new file's descriptor, so that they meet the one write
+    // loop and a full disk shows at the write that meets it, and the file is synced here:
+    // QSaveFile::commit() does not report a failing sync to disk and would rename a page
+    // whose data may never reach the disk over the earlier one. Should produce throw,
+    // the unfinished file is dropped with the QSaveFile and the earlier one stays.
+    const int descriptor = int(file.handle());
+    int error = writeProduced(descriptor, produce);
+    if (error == 0 && ::fsync(descriptor) != 0)
+        error = errno;
+    if (error != 0) {
+        *reason = systemReason(error);
         file.cancelWriting();
         return false;
     }
@@ -152,6 +146,50 @@ bool writeReplacement(QSaveFile &file, const std::function<void(const PageSink &
         return false;
     }
     return true;
+}
+
+// The file a save at path writes, with symbolic links followed as QSaveFile follows them,
+// so that the folder looked at is the one a new file is made in.
+QString finalPath(const QString &path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.filePath();
+}
+
+// Why the user may not add a file to the folder path is in, or 0.
+int folderError(const QString &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(finalPath(path)).absolutePath());
+    return ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+// Whether the user may give a file this group: root any, others one they are in.
+bool mayGiveGroup(gid_t group)
+{
+    if (geteuid() == 0 || getegid() == group)
+        return true;
+    std::vector<gid_t> groups(size_t(std::max(::getgroups(0, nullptr), 0)));
+    groups.resize(size_t(std::max(::getgroups(int(groups.size()), groups.data()), 0)));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
+// Opens the regular page for writing, and for reading too where it may be read.
+int openPage(const QByteArray &name, PageFacts *facts)
+{
+    constexpr int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    int descriptor = ::open(name.constData(), O_RDWR | flags);
+    facts->access = PageAccess::ReadWrite;
+    if (descriptor < 0 && errno == EACCES) {
+        descriptor = ::open(name.constData(), O_WRONLY | flags);
+        facts->access = PageAccess::WriteOnly;
+    }
+    if (descriptor < 0) {
+        facts->access = PageAccess::None;
+        facts->openError = errno;
+    }
+    return descriptor;
 }
 
 } // namespace
@@ -166,37 +204,62 @@ bool writePageFile(const QString &path, const std::function<void(const PageSink 
                    QString *reason)
 {
     const QByteArray name = QFile::encodeName(path);
+    PageFacts facts;
     struct stat checked = {};
-    const bool exists = ::stat(name.constData(), &checked) == 0; // through a symbolic link
-    if (exists && !S_ISREG(checked.st_mode) && !S_ISDIR(checked.st_mode))
-        return writeToDevice(path, produce, reason);
+    if (::stat(name.constData(), &checked) != 0) // through a symbolic link
+        facts.lookupError = errno == ENOENT ? 0 : errno;
+    else
+        facts.kind = S_ISREG(checked.st_mode)   ? PageKind::RegularFile
+                     : S_ISDIR(checked.st_mode) ? PageKind::Folder
+                                                : PageKind::Device;
 
     // An existing page is opened once, and what is written is the file that was looked at.
-    // A page that cannot be opened is left to QSaveFile, which says why.
-    OpenFile page(exists && S_ISREG(checked.st_mode)
-                          ? ::open(name.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)
-                          : -1);
-    QSaveFile file(path);
-    if (page.descriptor() < 0) {
-        if (!file.open(QIODevice::WriteOnly)) {
-            *reason = file.errorString();
+    OpenFile page(facts.kind == PageKind::RegularFile ? openPage(name, &facts) : -1);
+    if (page.descriptor() >= 0) {
+        struct stat opened = {};
+        if (::fstat(page.descriptor(), &opened) != 0 || !S_ISREG(opened.st_mode)
+            || opened.st_dev != checked.st_dev || opened.st_ino != checked.st_ino) {
+            *reason = QCoreApplication::translate("writePageFile",
+                                                  "The file was swapped for another while it "
+                                                  "was being saved; nothing was written.");
             return false;
         }
-        return writeReplacement(file, produce, reason);
+        facts.names = opened.st_nlink;
+        facts.ownedByUser = opened.st_uid == geteuid();
+        facts.groupGivable = mayGiveGroup(opened.st_gid);
     }
-    struct stat opened = {};
-    if (::fstat(page.descriptor(), &opened) != 0 || !S_ISREG(opened.st_mode)
-        || opened.st_dev != checked.st_dev || opened.st_ino != checked.st_ino) {
-        *reason = QCoreApplication::translate("writePageFile",
-                                              "The file was swapped for another while it was "
-                                              "being saved; nothing was written.");
-        return false;
+    if (facts.kind == PageKind::Nothing || facts.kind == PageKind::RegularFile)
+        facts.folderError = folderError(path);
+
+    for (;;) {
+        const PageWrite decision = decidePageWrite(facts);
+        switch (decision.way) {
+        case PageWriteWay::Refuse:
+            *reason = decision.reason;
+            return false;
+        case PageWriteWay::WriteIntoDevice:
+            return writeToDevice(path, produce, reason);
+        case PageWriteWay::WriteInPlace:
+            return writePageInPlace(page.descriptor(), facts.access == PageAccess::ReadWrite,
+                                    produce, reason);
+        case PageWriteWay::Create:
+        case PageWriteWay::Replace: {
+            // QSaveFile::handle() is the new file's descriptor (checked with Qt 6.4 and 6.8);
+            // were it not, no page would take its identity, and the access-list row of the
+            // save-failure table, which wants a new file, would fail.
+            QSaveFile file(path);
+            const bool opened = file.open(QIODevice::WriteOnly);
+            if (decision.way == PageWriteWay::Create && !opened) {
+                *reason = file.errorString();
+                return false;
+            }
+            if (decision.way == PageWriteWay::Create
+                || (opened && takePageIdentity(int(file.handle()), page.descriptor())))
+                return writeReplacement(file, produce, reason);
+            file.cancelWriting();
+            facts.replacementFailed = true; // and the decision is asked again
+            break;
+        }
+        }
     }
-    // QSaveFile::handle() is the new file's descriptor (checked with Qt 6.4 and 6.8); were it
-    // not, every page would be written in place, which the killed-save test would catch.
-    if (mayReplacePage(opened) && file.open(QIODevice::WriteOnly)
-        && takePageIdentity(int(file.handle()), page.descriptor()))
-        return writeReplacement(file, produce, reason);
-    file.cancelWriting();
-    return writePageInPlace(page.descriptor(), produce, reason);
 }

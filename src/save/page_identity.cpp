@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <map>
 #include <optional>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -39,11 +40,6 @@ std::optional<Attributes> extendedAttributes(int file)
 }
 
 } // namespace
-
-bool mayReplacePage(const struct stat &page)
-{
-    return page.st_nlink == 1 && page.st_uid == geteuid();
-}
 
 bool takePageIdentity(int newFile, int page)
 {

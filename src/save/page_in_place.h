@@ -8,10 +8,16 @@
 
 #include <functional>
 
-// Writes the page over the regular file open at page (for reading and writing), which so
-// stays the same file, with its owner, group, mode, access list and other names. The new
-// bytes are produced whole and their room on disk reserved before the first byte of the
-// earlier page changes; should a write fail after that, the earlier bytes are written back,
-// and *reason says whether that worked. The caller closes page.
-bool writePageInPlace(int page, const std::function<void(const PageSink &)> &produce,
+// Writes the page over the regular file open at page for writing, which so stays the same
+// file, with its owner, group, mode, access list and other names. The caller closes page.
+//
+// produce is called twice and must hand the same bytes both times: first only to count them,
+// so that their room on disk is reserved before the first byte of the earlier page changes,
+// then to write them piece by piece; the new page is never held whole. Where page was opened
+// for reading too, the earlier bytes are read and kept as they are overwritten or cut off (so
+// at most the earlier page is held, whole), and should a write fail they are written back and
+// *reason says whether that worked. A page opened write-only cannot be read, so its earlier
+// bytes cannot be kept: a write that fails after the first byte changed may leave part of the
+// new page in it, and *reason says so.
+bool writePageInPlace(int page, bool readable, const std::function<void(const PageSink &)> &produce,
                       QString *reason);

@@ -18,7 +18,9 @@ void saveMainBox(CommonDialog &dialog, const QPlainTextEdit *hmbox, QWidget *win
         return;
 
     // Encoded and written piece by piece from one copy of the box's text, so that a large page
-    // is held neither as a second text with CR LF breaks nor as a whole file's bytes.
+    // is held neither as a second text with CR LF breaks nor as the whole new file's bytes. A
+    // page written in place is encoded twice, counted and then written, and holds the earlier
+    // page's bytes as they are overwritten (page_in_place.h).
     const auto writeMainBox = [hmbox](const PageSink &write) {
         PageEncoder encoder(pageCodeset());
         bool written = true;

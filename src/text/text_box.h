@@ -22,7 +22,8 @@ QString text(const QPlainTextEdit *box);
 void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take);
 
 // Same result as replacing the whole text by text(box) + piece, done as an insertion at
-// the end so that its cost follows the piece, not the box. The caret and selection stay.
+// the end so that its cost follows the piece, not the box. A caret elsewhere and a selection
+// stay where they are; a caret at the end moves on past the piece, as if it had been typed.
 void append(QPlainTextEdit *box, const QString &piece);
 
 void clear(QPlainTextEdit *box);

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "save/page_encoding.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +47,9 @@ public:
         DiskFullInPlace,
         WriteFailsPutBack,
         WriteFailsNotPutBack,
+        WriteOnlyGroupPage,
+        SyncFailsWhenReplacing,
+        FullBtrfsInPlace,
     };
     Q_ENUM(Failure)
 
@@ -125,13 +130,13 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Owner, group, mode, number of names and extended attributes (the access list among them).
+// Inode, owner, group, mode, number of names and extended attributes (access list among them).
 QString identity(const QString &path)
 {
     struct stat status = {};
     stat(qPrintable(path), &status);
-    QString result = QString::asprintf("%u:%u %o, %d names", status.st_uid, status.st_gid,
-                                       status.st_mode, int(status.st_nlink));
+    QString result = QString::asprintf("%lu %u:%u %o, %d names", status.st_ino, status.st_uid,
+                                       status.st_gid, status.st_mode, int(status.st_nlink));
     char names[4096], value[4096];
     const ssize_t length = qMax(listxattr(qPrintable(path), names, sizeof names), ssize_t(0));
     for (const QByteArray &name : QByteArray(names, length).split('\0')) {
@@ -143,6 +148,15 @@ QString identity(const QString &path)
 }
 
 constexpr gid_t sharedGroup = 100; // a shared folder's group, as Debian's "users"
+
+// The bytes of the page save_in_window pastes and saves.
+QByteArray savedPage(int kibibytes)
+{
+    const QString line
+            = QString::fromUtf8("<P>Gr\u00FC\u00DFe \u2013 \u65E5\u672C & \U0001F600</P>\r\n");
+    return encodePage(line.repeated((kibibytes * 1024 + line.size() - 1) / line.size()),
+                      pageCodeset());
+}
 
 // Runs a command as the unprivileged user nobody, in groups if given, when the tests run as
 // root, as CI does.
@@ -168,12 +182,14 @@ bool helperRunsAs(const QStringList &prefix)
            && probe.exitCode() == 0;
 }
 
-bool privateMountsWork()
+// Whether unshare with option gives a private mount namespace in which mounting works.
+bool privateMountsWork(const QString &option = QStringLiteral("-rm"),
+                       const QString &mount
+                       = QStringLiteral("mount -t tmpfs -o size=64k tmpfs /mnt"))
 {
     QProcess probe;
     probe.start(QStringLiteral("unshare"),
-                {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                 QStringLiteral("mount -t tmpfs -o size=64k tmpfs /mnt")});
+                {option, QStringLiteral("sh"), QStringLiteral("-c"), mount});
     return probe.waitForFinished(30'000) && probe.exitStatus() == QProcess::NormalExit
            && probe.exitCode() == 0;
 }
@@ -212,6 +228,11 @@ void TestSaveFailures::failedSaveChangesNothing_data()
             << WriteFailsPutBack << QStringLiteral("The earlier page was put back unchanged");
     QTest::newRow("write fails in place, not put back")
             << WriteFailsNotPutBack << QStringLiteral("The earlier page could not be put back");
+    QTest::newRow("write-only group page, second name") << WriteOnlyGroupPage << QString();
+    QTest::newRow("sync to disk fails, replacing")
+            << SyncFailsWhenReplacing << QStringLiteral("Input/output error");
+    QTest::newRow("full btrfs, written in place")
+            << FullBtrfsInPlace << QStringLiteral("No space left on device");
 }
 
 void TestSaveFailures::failedSaveChangesNothing()
@@ -305,14 +326,18 @@ void TestSaveFailures::failedSaveChangesNothing()
     case GroupOwnedPage:
     case GroupPageWithAccessList:
     case HardLinkedPage:
+    case WriteOnlyGroupPage:
         // root's page in root's folder, both open to a group; saved by a member of the group.
         prefix = asUnprivilegedUser(sharedGroup);
         if (prefix.isEmpty())
             QSKIP("only root can give the page to root and a group the test's user is in");
-        QVERIFY(writeFile(path, earlierPage) && chown(qPrintable(path), 0, sharedGroup) == 0);
+        // The hard-linked page is longer than the new one: writing in place must cut it.
+        QVERIFY(writeFile(path, failure == HardLinkedPage ? earlierPage.repeated(999) : earlierPage)
+                && chown(qPrintable(path), 0, sharedGroup) == 0);
         QVERIFY(chown(qPrintable(folder.path()), 0, sharedGroup) == 0);
-        QVERIFY(chmod(qPrintable(folder.path()), 0775) == 0 && chmod(qPrintable(path), 0664) == 0);
-        if (failure == HardLinkedPage)
+        QVERIFY(chmod(qPrintable(folder.path()), 0775) == 0
+                && chmod(qPrintable(path), failure == WriteOnlyGroupPage ? 0620 : 0664) == 0);
+        if (failure == HardLinkedPage || failure == WriteOnlyGroupPage)
             QVERIFY(link(qPrintable(path), qPrintable(otherName)) == 0);
         break;
     case PageInClosedFolder:
@@ -323,6 +348,7 @@ void TestSaveFailures::failedSaveChangesNothing()
             QSKIP("only root can give the page to another user");
         QVERIFY(chown(qPrintable(path), 65534, 65534) == 0);
         break;
+    case SyncFailsWhenReplacing:
     case WriteFailsPutBack:
     case WriteFailsNotPutBack:
         // A second name has the page written in place; strace fails its second write, and
@@ -330,15 +356,38 @@ void TestSaveFailures::failedSaveChangesNothing()
         if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
             QSKIP("strace is not installed");
         QVERIFY(writeFile(path, earlierPage));
-        QVERIFY(link(qPrintable(path), qPrintable(otherName)) == 0);
+        QVERIFY(failure == SyncFailsWhenReplacing
+                || link(qPrintable(path), qPrintable(otherName)) == 0);
         prefix = QStringLiteral("strace -qq -o /dev/null -e inject=pwrite64:error=EIO:when=2%1")
                          .arg(failure == WriteFailsPutBack ? "" : "+")
                          .split(u' ');
+        if (failure == SyncFailsWhenReplacing) // the own page is replaced; its sync fails
+            prefix.last() = QStringLiteral("inject=fsync:error=EIO");
         // LeakSanitizer cannot work under ptrace, so a sanitizer build's leak check is off.
         shellSetUp = QStringLiteral(
                 "export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0");
         kibibytes = 256;
         break;
+    case FullBtrfsInPlace: {
+        // A 160 MiB btrfs seen only by the helper, holding a 4 MiB page with a second name,
+        // filled up but for 512 KiB, less than the new page of over a MiB needs.
+        const QString image = dir.filePath(QStringLiteral("disk.btrfs"));
+        if (!privateMountsWork(QStringLiteral("-m"),
+                               QStringLiteral("truncate -s 160M '%1' && mkfs.btrfs -q '%1' "
+                                              ">/dev/null && mount -o loop '%1' /mnt")
+                                       .arg(image)))
+            QSKIP("no btrfs image here: it takes root, mkfs.btrfs (btrfs-progs), loop devices "
+                  "and btrfs in the kernel");
+        prefix = QStringList{QStringLiteral("unshare"), QStringLiteral("-m")};
+        shellSetUp = QStringLiteral("mkfs.btrfs -q -f '%1' >/dev/null && mount -o loop '%1' '%2' "
+                                    "&& yes 'the earlier page' | head -c 4M > '%3' && ln '%3' '%4' "
+                                    "&& head -c 512K /dev/zero > '%2/room' && sync -f '%2' "
+                                    "&& { head -c 1G /dev/zero > '%2/filler' 2>/dev/null; "
+                                    "test -s '%2/filler'; } && rm '%2/room' && sync -f '%2'")
+                             .arg(image, folder.path(), path, otherName);
+        kibibytes = 1024;
+        break;
+    }
     }
     const QStringList addAccessListEntry = {QStringLiteral("-m"), QStringLiteral("g:33:r"), path};
     if ((failure == GroupPageWithAccessList || failure == OwnPageWithAccessList)
@@ -394,9 +443,13 @@ void TestSaveFailures::failedSaveChangesNothing()
     case OwnPageWithAccessList:
     case HardLinkedPage:
     case PageInClosedFolder:
-        QCOMPARE(outcome.earlierFile, QStringLiteral("new page"));
-        QCOMPARE(identity(path), identityBefore);
-        if (failure == HardLinkedPage)
+    case WriteOnlyGroupPage:
+        // Read by the test, as root: the user cannot read a write-only page.
+        QVERIFY(readFile(path) == savedPage(kibibytes));
+        QCOMPARE(identity(path).section(u' ', 1), identityBefore.section(u' ', 1));
+        // Only the user's own page is replaced: a new file (inode) took its access list.
+        QCOMPARE(identity(path) == identityBefore, failure != OwnPageWithAccessList);
+        if (failure == HardLinkedPage || failure == WriteOnlyGroupPage)
             QCOMPARE(readFile(otherName), readFile(path));
         break;
     case WriteFailsNotPutBack:
@@ -404,10 +457,12 @@ void TestSaveFailures::failedSaveChangesNothing()
         break;
     case FileNotWritable:
     case WriteFailsPutBack:
+    case SyncFailsWhenReplacing:
         QCOMPARE(readFile(path), earlierPage);
         QCOMPARE(outcome.earlierFile, QStringLiteral("intact"));
         break;
     case DiskFullInPlace: // the reservation failed, before a byte of the page changed
+    case FullBtrfsInPlace:
         QVERIFY2(!outcome.errorBox.contains(u"put back"), qPrintable(outcome.errorBox));
         Q_FALLTHROUGH();
     case DiskFull: // the small disk is gone with the helper's namespace: it looked for us
