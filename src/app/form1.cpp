@@ -63,25 +63,32 @@ void Form1::describeForScreenReaders()
 }
 
 // Puts every control where the table says, grown by one scale so that each caption on show
-// is whole in its control's font. The scale is decided here, once: resizing the window later
-// moves nothing.
+// is whole in its control's font; a label reaches over the free room beside it, so its caption
+// may run on past the table's width where nothing else is drawn. The scale is decided here,
+// once: resizing the window later moves nothing.
 void Form1::placeControls(std::span<const PlacedControl> controls)
 {
+    // A font a platform theme gives one class of control, such as its own for labels or
+    // buttons, reaches the control only when it is polished: measure in the font it shows.
+    ensurePolished();
+    const auto placeAt = [](const ControlPlacement &placement, double scale) {
+        const bool label = placement.kind == ControlPlacement::Label;
+        return pixelRect(label ? withFreeRoom(placement) : placement, scale);
+    };
     std::vector<ShownCaption> captions;
     for (const auto &[placement, control] : controls) {
         const bool captioned = placement->kind == ControlPlacement::Button
                                || placement->kind == ControlPlacement::Label;
         if (captioned && !control->isHidden()) {
             captions.push_back({control->font(), QString::fromUtf8(placement->text),
-                                [placement, control](double scale) {
-                                    return captionRoom(*control,
-                                                       pixelRect(*placement, scale).size());
+                                [placement, control, placeAt](double scale) {
+                                    return captionRoom(*control, placeAt(*placement, scale).size());
                                 }});
         }
     }
     const double scale = layoutScale(captions);
     for (const auto &[placement, control] : controls)
-        control->setGeometry(pixelRect(*placement, scale));
+        control->setGeometry(placeAt(*placement, scale));
     resize(pixels(clientWidthTwips, scale), pixels(clientHeightTwips, scale));
 }
 

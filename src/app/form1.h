@@ -16,8 +16,8 @@ class QLineEdit;
 class QPlainTextEdit;
 
 // Tagwright's one window. The layout table (form1_layout.cpp) lists its controls, where they
-// stand and their tab order; this class builds them, grown to the desktop's font when that is
-// larger than the table's (layout_scale.h), and routes each click to its command.
+// stand and their tab order; this class builds them, grown to the desktop's font when a caption
+// does not fit the table in it (layout_scale.h), and routes each click to its command.
 // The commands (compose/ and save/) are given the controls they read and write, and keep
 // nothing between clicks: all state lives in the controls and in the save dialog.
 class Form1 : public QWidget

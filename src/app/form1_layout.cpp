@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1_layout.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace {
 
 using enum ControlPlacement::Kind;
@@ -48,4 +51,24 @@ constexpr ControlPlacement layout[] = {
 std::span<const ControlPlacement> form1Layout()
 {
     return layout;
+}
+
+ControlPlacement withFreeRoom(const ControlPlacement &label)
+{
+    const int right = label.left + label.width;
+    int freeUpTo = clientWidthTwips;
+    for (const ControlPlacement &other : layout) {
+        const bool sharesRows
+                = other.top < label.top + label.height && label.top < other.top + other.height;
+        const bool itself
+                = std::string_view(other.name) == label.name && other.index == label.index;
+        if (itself || !sharesRows || other.left + other.width <= label.left)
+            continue;
+        if (other.left < right)
+            return label;
+        freeUpTo = std::min(freeUpTo, other.left);
+    }
+    ControlPlacement widened = label;
+    widened.width = freeUpTo - label.left;
+    return widened;
 }

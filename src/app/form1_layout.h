@@ -47,3 +47,8 @@ constexpr QRect pixelRect(const ControlPlacement &placement, double scale = 1)
 }
 
 std::span<const ControlPlacement> form1Layout();
+
+// A label's place widened to the right over the free room beside it, up to the nearest control
+// on its rows or the window's edge, where nothing else is drawn. A label that another control
+// overlaps keeps its place.
+ControlPlacement withFreeRoom(const ControlPlacement &label);

@@ -2,59 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/layout_scale.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <algorithm>
-#include <array>
-#include <optional>
-#include <vector>
 
 namespace {
 
-using Measures = std::array<qreal, 3>;
-
-// What of a caption must have room in its control: its advance, which the style centres; its
-// ink, which hinting may widen faster than the advance; and the height of its line.
-Measures needs(const QFontMetricsF &font, const QString &text)
+// A caption's advance, which the style centres, and its ink, which hinting may widen faster than
+// the advance, against the room's width; its line against the room's height.
+bool captionFits(const QFont &font, const QString &text, QSize room)
 {
-    return {font.horizontalAdvance(text), font.tightBoundingRect(text).width(), font.height()};
+    const QFontMetricsF metrics(font);
+    const qreal widest
+            = std::max(metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).width());
+    return widest <= room.width() && metrics.height() <= room.height();
 }
-
-Measures offered(QSize room)
-{
-    return {qreal(room.width()), qreal(room.width()), qreal(room.height())};
-}
-
-// The font the table was drawn for, Qt's default on a bare Debian, if it is installed. Named by
-// its family, so that which family fontconfig makes the default sans changes nothing.
-std::optional<QFontMetricsF> drawnFor()
-{
-    const QFont font(QStringLiteral("DejaVu Sans"), 9);
-    if (QFontInfo(font).family() != font.family())
-        return std::nullopt;
-    return QFontMetricsF(font);
-}
-
-struct Caption
-{
-    Measures needs;
-    Measures leeway; // how far each need may outgrow the room
-    const std::function<QSize(double)> *room;
-
-    bool fitsAt(double scale) const
-    {
-        const Measures room = offered((*this->room)(scale));
-        for (std::size_t i = 0; i < needs.size(); ++i) {
-            if (needs[i] > room[i] * leeway[i])
-                return false;
-        }
-        return true;
-    }
-};
 
 } // namespace
 
@@ -72,26 +37,11 @@ QSize captionRoom(const QWidget &control, QSize size)
 
 double layoutScale(std::span<const ShownCaption> captions)
 {
-    // In the font the table was drawn for, a few tag captions are wider than their buttons'
-    // room ("</Body>" by six pixels on Qt 6.4); the table keeps them so, and lets such a caption
-    // outgrow its room by as much in any font.
-    const auto drawn = drawnFor();
-    std::vector<Caption> shown;
-    for (const ShownCaption &caption : captions) {
-        if (caption.text.isEmpty())
-            continue;
-        shown.push_back(
-                {needs(QFontMetricsF(caption.font), caption.text), {1, 1, 1}, &caption.room});
-        if (!drawn)
-            continue;
-        const Measures asDrawn = needs(*drawn, caption.text);
-        const Measures room = offered(caption.room(1));
-        for (std::size_t i = 0; i < room.size(); ++i)
-            shown.back().leeway[i] = std::max(1.0, asDrawn[i] / room[i]);
-    }
-    const auto allFit = [&shown](double scale) {
-        return std::ranges::all_of(shown,
-                                   [scale](const Caption &one) { return one.fitsAt(scale); });
+    const auto allFit = [captions](double scale) {
+        return std::ranges::all_of(captions, [scale](const ShownCaption &caption) {
+            return caption.text.isEmpty()
+                   || captionFits(caption.font, caption.text, caption.room(scale));
+        });
     };
 
     // A control's frame stays as thick and its edges are rounded to whole pixels, so its room

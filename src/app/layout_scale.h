@@ -25,8 +25,8 @@ struct ShownCaption
 QSize captionRoom(const QWidget &control, QSize size);
 
 // How much the layout table grows so that every caption shows whole in its control's font: the
-// smallest scale at which each caption's line and ink fit the room its control leaves. Never
-// below 1, so a font no larger than the one the table was drawn for keeps it to the pixel. Font
+// smallest scale at which each caption's full advance, ink and line fit the room its control
+// leaves. Never below 1, so a font whose captions fit the table keeps it to the pixel. Font
 // metrics are in device-independent pixels, as the layout is, so Qt's high-DPI scaling
 // multiplies with this scale and is not counted in it.
 double layoutScale(std::span<const ShownCaption> captions);

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Where the window's controls stand, as the published layout gives them, and where a person
 clicks to hit one. Kept apart from the program's own table on purpose: a control the program
-puts in the wrong place is then clicked where it should be, and the click misses."""
+puts in the wrong place is then clicked where it should be, and the click misses. Where the
+desktop's font needs it, the window grows the layout by one factor, its width's share of 542."""
 
 TWIPS_PER_PIXEL = 15
 CLIENT_WIDTH = 8130 // TWIPS_PER_PIXEL
@@ -43,12 +44,13 @@ BOTTOM_RIGHT = "bottom right"
 CORNER_INSET = 3
 
 
-def point(name, index=-1, where=CENTRE):
-    """A pixel of a control's place, relative to the client area: its centre, or just inside
-    its top-left or bottom-right corner."""
-    left, top, width, height = (twips // TWIPS_PER_PIXEL for twips in PLACES[(name, index)])
+def point(name, index=-1, where=CENTRE, scale=1):
+    """A pixel of a control's place grown by the scale, relative to the client area: its
+    centre, or just inside its top-left or bottom-right corner."""
+    left, top, width, height = (twips * scale / TWIPS_PER_PIXEL
+                                for twips in PLACES[(name, index)])
     if where == TOP_LEFT:
-        return (left + CORNER_INSET, top + CORNER_INSET)
+        return (round(left) + CORNER_INSET, round(top) + CORNER_INSET)
     if where == BOTTOM_RIGHT:
-        return (left + width - 1 - CORNER_INSET, top + height - 1 - CORNER_INSET)
-    return (left + width // 2, top + height // 2)
+        return (round(left + width) - 1 - CORNER_INSET, round(top + height) - 1 - CORNER_INSET)
+    return (round(left + width / 2), round(top + height / 2))

@@ -92,6 +92,7 @@ class Session:
                                              stdin=subprocess.DEVNULL, stdout=self._program_log,
                                              stderr=subprocess.STDOUT)
             self.main_window = wait_until(self._main_window_shown, "the main window to be shown")
+            self.scale = int(self.window_info(self.main_window)["Width"]) / layout.CLIENT_WIDTH
         except BaseException as error:
             self.__exit__(type(error), error, None)
             raise
@@ -193,7 +194,7 @@ class Session:
         """Clicks a control's place in the main window, by default at its centre."""
         # The X server takes the pointer move and the click in order, so no wait between
         # them is needed (xdotool's --sync would wait forever if the pointer is already there).
-        x, y = layout.point(name, index, where)
+        x, y = layout.point(name, index, where, self.scale)
         self.xdotool("mousemove", "--window", str(self.main_window), str(x), str(y), "click",
                      "1")
 
