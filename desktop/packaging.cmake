@@ -32,12 +32,13 @@ include(CPack)
 
 # `make dist`: the source release tagwright-VERSION.tar.gz of the checked-out commit, as git
 # archive writes it: every file with the commit's time, no .git, and compressed by gzip -n, which
-# adds no time of its own.
+# adds no time of its own. The modes are set here, not by the user's git configuration.
 set(distName tagwright-${PROJECT_VERSION})
 find_program(GIT_PROGRAM git)
 if(GIT_PROGRAM AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
     add_custom_target(dist
-        COMMAND ${GIT_PROGRAM} -C ${PROJECT_SOURCE_DIR} -c "tar.tar.gz.command=${GZIP_PROGRAM} -9 -n"
+        COMMAND ${GIT_PROGRAM} -C ${PROJECT_SOURCE_DIR} -c tar.umask=0022
+                -c "tar.tar.gz.command=${GZIP_PROGRAM} -9 -n"
                 archive --format=tar.gz --prefix=${distName}/ -o ${CMAKE_BINARY_DIR}/${distName}.tar.gz HEAD
         COMMAND ${CMAKE_COMMAND} -E echo "${CMAKE_BINARY_DIR}/${distName}.tar.gz"
         VERBATIM)
