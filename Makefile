@@ -50,11 +50,12 @@ install: build
 # Builds $(BUILD)/tagwright_VERSION_ARCH.deb. CPack gives its members the time SOURCE_DATE_EPOCH,
 # by default the last commit's, so that one commit's package is the same byte for byte wherever
 # and whenever it is built. A tarball from `make dist` has no .git, but git archive gave each of
-# its files the commit's time.
+# its files the commit's time. CPack takes the modes of the package's top folder and of its
+# own members from the umask: 022 gives Debian's.
 COMMIT_TIME = $(if $(wildcard .git),$(shell git log -1 --format=%ct),$(shell stat -c %Y CMakeLists.txt))
 package: export SOURCE_DATE_EPOCH ?= $(COMMIT_TIME)
 package: build
-	cmake --build $(BUILD) --target package
+	umask 022 && cmake --build $(BUILD) --target package
 
 # Builds $(BUILD)/tagwright-VERSION.tar.gz, the source release of the checked-out commit.
 dist: configure
