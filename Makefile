@@ -5,7 +5,7 @@ BUILD := build
 JOBS := $(shell nproc)
 CMAKE_FLAGS := -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-.PHONY: all deps deps-test configure configure-test build build-test run test test-sanitize soak fuzz fuzz-build fuzz-replay bench install package screenshot format clean
+.PHONY: all deps deps-test configure configure-test build build-test run test test-sanitize soak fuzz fuzz-build fuzz-replay bench install package dist check-reproducible screenshot format clean
 
 all: build
 
@@ -47,9 +47,23 @@ bench: build-test
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
-# Builds $(BUILD)/tagwright_VERSION_ARCH.deb.
+# Builds $(BUILD)/tagwright_VERSION_ARCH.deb. CPack gives its members the time SOURCE_DATE_EPOCH,
+# by default the last commit's, so that one commit's package is the same byte for byte wherever
+# and whenever it is built. A tarball from `make dist` has no .git, but git archive gave each of
+# its files the commit's time. CPack takes the modes of the package's top folder and of its
+# own members from the umask: 022 gives Debian's.
+COMMIT_TIME = $(if $(wildcard .git),$(shell git log -1 --format=%ct),$(shell stat -c %Y CMakeLists.txt))
+package: export SOURCE_DATE_EPOCH ?= $(COMMIT_TIME)
 package: build
-	cmake --build $(BUILD) --target package
+	umask 022 && cmake --build $(BUILD) --target package
+
+# Builds $(BUILD)/tagwright-VERSION.tar.gz, the source release of the checked-out commit.
+dist: configure
+	cmake --build $(BUILD) --target dist
+
+# Builds the package twice, from two clones in two folders, and says what differs if anything.
+check-reproducible:
+	tools/check-reproducible
 
 # The program and every test built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (leak detection on), then the whole suite run; any finding fails the test that met it.
