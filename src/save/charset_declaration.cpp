@@ -558,3 +558,14 @@ const PageCharset *declaredCharset(QStringView text)
     const auto begin = reinterpret_cast<Position>(text.utf16());
     return LaterDeclaration(begin, begin + text.size()).run();
 }
+
+bool mentionsMeta(QStringView text)
+{
+    const auto begin = reinterpret_cast<Position>(text.utf16());
+    const Position end = begin + text.size();
+    for (Position at = find(begin, end, u'<'); at != end; at = find(at + 1, end, u'<')) {
+        if (startsWithWord(at, end, u"<meta"))
+            return true;
+    }
+    return false;
+}

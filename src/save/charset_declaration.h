@@ -22,3 +22,7 @@ const PageCharset *declaredCharset(QStringView text);
 
 // The first of those two looks alone, over the start of the text.
 const PageCharset *prescanForCharset(QStringView text);
+
+// Whether the text holds "<meta" in any case. A page declares an encoding only in a <meta>, so
+// one without it declares none; a text in pieces needs the meeting of each two looked at too.
+bool mentionsMeta(QStringView text);

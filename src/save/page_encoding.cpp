@@ -28,11 +28,13 @@ constexpr char utf16Codeset[] = "UTF-16LE";
 constexpr char utf16Codeset[] = "UTF-16BE";
 #endif
 
+// From UTF-16 to the codeset, or back with toText.
 class Converter
 {
 public:
-    explicit Converter(const QByteArray &codeset)
-        : m_handle(iconv_open(codeset.constData(), utf16Codeset))
+    explicit Converter(const QByteArray &codeset, bool toText = false)
+        : m_handle(toText ? iconv_open(utf16Codeset, codeset.constData())
+                          : iconv_open(codeset.constData(), utf16Codeset))
     { }
     ~Converter()
     {
@@ -174,7 +176,8 @@ struct PageEncoder::State
             return;
         converter.emplace(codeset);
         classifier.emplace(codeset);
-        if (!converter->isOpen() || !classifier->isOpen())
+        decoder.emplace(codeset, true);
+        if (!converter->isOpen() || !classifier->isOpen() || !decoder->isOpen())
             throw std::runtime_error("unknown character set " + codeset.toStdString());
         // A codeset that shifts must leave its first state to write a CJK ideograph.
         shifts = classify(u'\u65E5') == throughIconv;
@@ -198,10 +201,25 @@ struct PageEncoder::State
         if (inputLeft != 0 || iconv(handle, nullptr, nullptr, &outputEnd, &outputLeft) == size_t(-1)
             || std::size_t(outputEnd - output) != made || made < 1 || made > 3)
             return throughIconv;
+        if (!decodesAs(output, made, character))
+            return reference;
         std::uint32_t entry = bytes * std::uint32_t(made);
         for (std::size_t i = 0; i < made; ++i)
             entry |= std::uint32_t(std::uint8_t(output[i])) << (8 * i);
         return Entry(entry);
+    }
+
+    // Whether the bytes read back as the character. glibc's CP932, for one, writes U+00A2 as
+    // the bytes of U+FFE0, the full-width cent sign, which is what a browser then shows.
+    bool decodesAs(char *bytes, std::size_t size, char16_t character)
+    {
+        char16_t decoded[2] = {};
+        char *output = reinterpret_cast<char *>(decoded);
+        size_t outputLeft = sizeof decoded;
+        size_t inputLeft = size;
+        iconv(decoder->handle(), nullptr, nullptr, nullptr, nullptr);
+        return iconv(decoder->handle(), &bytes, &inputLeft, &output, &outputLeft) != size_t(-1)
+               && inputLeft == 0 && outputLeft == sizeof(char16_t) && decoded[0] == character;
     }
 
     // Brings the converter back to its first state, writing the shift back or a held letter.
@@ -308,6 +326,7 @@ struct PageEncoder::State
     const bool utf8;
     std::optional<Converter> converter;
     std::optional<Converter> classifier; // asked about single characters, apart from the state
+    std::optional<Converter> decoder; // reads the classifier's bytes back
     bool shifts = false; // the codeset keeps a state
     bool shifted = false; // the converter may be out of its first state
     std::array<std::unique_ptr<Block>, 256> blocks;

@@ -24,46 +24,68 @@ QByteArray codesetOf(const PageCharset *declared)
 }
 
 // Writes the main box's page in the codeset it declares, else in pageCodeset(), encoded and
-// written piece by piece from one copy of the box's text, so that a large page is held
-// neither as a second text with CR LF breaks nor as a whole file's bytes.
+// written piece by piece from one copy of the box's text, so that a large page is not held
+// as a second text with CR LF breaks.
 //
-// ASCII is the same bytes in every codeset, so the declaration is looked for only once the
+// ASCII is the same bytes in every codeset, so the declaration is looked for only when the
 // first other character comes, in the page's first 1024 characters. A page that declares
-// nothing there may still declare its encoding further on: then the read stops, the whole
-// text is searched, and a second read goes on after the ASCII already written.
+// nothing there may still declare its encoding further on, and reading the box's text once
+// more would take as long as the rest of the save: its bytes from there on are held until the
+// end and then written, unless the page holds a "<meta" that does declare another encoding.
+// Only then is the text read again and written from that character on in that encoding.
 void writePage(const QPlainTextEdit *box, const PageSink &write)
 {
-    std::optional<PageEncoder> encoder(std::in_place, pageCodeset());
-    bool decided = false;
-    bool searchWhole = false;
-    bool written = true;
+    const QByteArray fallback = pageCodeset();
+    std::optional<PageEncoder> encoder(std::in_place, fallback);
+    enum class Stage { ascii, holding, decided } stage = Stage::ascii;
     QString start; // the first 1024 characters, as far as they have come
+    bool metaSeen = false;
+    QString edge; // the last characters of the previous piece, for a "<meta" across two
+    QByteArray held;
     qsizetype asciiWritten = 0;
+    bool written = true;
     TextBox::forEachPiece(box, [&](QStringView piece) {
-        if (!decided) {
+        if (stage != Stage::decided) {
+            const qsizetype edgeLength = std::min<qsizetype>(piece.size(), 4);
+            metaSeen = metaSeen || mentionsMeta(QString(edge).append(piece.first(edgeLength)))
+                       || mentionsMeta(piece);
+            edge = piece.last(edgeLength).toString();
+        }
+        if (stage == Stage::ascii) {
+            start += piece.first(std::min(piece.size(), 1024 - start.size()));
             const qsizetype ascii = encoder->addAscii(piece);
             asciiWritten += ascii;
-            start += piece.first(std::min(piece.size(), 1024 - start.size()));
             if (!(written = write(encoder->take())))
                 return false;
             if (ascii == piece.size())
                 return true;
-            const PageCharset *declared = start.size() == 1024 ? prescanForCharset(start) : nullptr;
-            if (!declared) {
-                searchWhole = true;
-                return false;
-            }
-            decided = true;
-            encoder.emplace(declared->codeset);
             piece = piece.sliced(ascii);
+            if (const PageCharset *declared = prescanForCharset(start)) {
+                stage = Stage::decided;
+                encoder.emplace(declared->codeset);
+            } else {
+                stage = Stage::holding;
+            }
         }
         encoder->add(piece);
+        if (stage == Stage::holding) {
+            held += encoder->take();
+            return true;
+        }
         return written = write(encoder->take());
     });
     if (!written)
         return;
-    if (searchWhole) {
-        encoder.emplace(codesetOf(declaredCharset(box->document()->toRawText())));
+    if (stage == Stage::holding) {
+        const QByteArray codeset
+                = metaSeen ? codesetOf(declaredCharset(box->document()->toRawText())) : fallback;
+        if (codeset == fallback) {
+            held += encoder->finish();
+            write(held);
+            return;
+        }
+        held.clear();
+        encoder.emplace(codeset);
         qsizetype skip = asciiWritten;
         TextBox::forEachPiece(box, [&](QStringView piece) {
             const qsizetype skipped = std::min(skip, piece.size());
