@@ -15,6 +15,7 @@
 #include <QTextDocument>
 
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -41,7 +42,7 @@ void writePage(const QPlainTextEdit *box, const PageSink &write)
     QString start; // the first 1024 characters, as far as they have come
     bool metaSeen = false;
     QString edge; // the last characters of the previous piece, for a "<meta" across two
-    QByteArray held;
+    std::vector<QByteArray> held; // as the pieces were encoded: never copied into one
     qsizetype asciiWritten = 0;
     bool written = true;
     TextBox::forEachPiece(box, [&](QStringView piece) {
@@ -69,7 +70,7 @@ void writePage(const QPlainTextEdit *box, const PageSink &write)
         }
         encoder->add(piece);
         if (stage == Stage::holding) {
-            held += encoder->take();
+            held.push_back(encoder->take());
             return true;
         }
         return written = write(encoder->take());
@@ -80,8 +81,11 @@ void writePage(const QPlainTextEdit *box, const PageSink &write)
         const QByteArray codeset
                 = metaSeen ? codesetOf(declaredCharset(box->document()->toRawText())) : fallback;
         if (codeset == fallback) {
-            held += encoder->finish();
-            write(held);
+            held.push_back(encoder->finish());
+            for (const QByteArray &bytes : held) {
+                if (!write(bytes))
+                    return;
+            }
             return;
         }
         held.clear();
