@@ -78,8 +78,8 @@ void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
             << "UTF-8"_ba << QString(QChar(0xDC00)) + u"b"_s + QChar(0xD800)
             << "\xef\xbf\xbd"
                "b\xef\xbf\xbd"_ba;
-    QTest::newRow("Shift_JIS, euro as reference")
-            << "CP932"_ba << u"\u65e5\u672c\u20ac"_s << "\x93\xfa\x96\x7b&#8364;"_ba;
+    QTest::newRow("Shift_JIS, euro and cent (not full-width) as references")
+            << "CP932"_ba << u"\u65e5\u672c\u20ac\u00a2"_s << "\x93\xfa\x96\x7b&#8364;&#162;"_ba;
     QTest::newRow("GB18030, four bytes")
             << "GB18030"_ba << u"\u20ac\U0001F600"_s << "\xa2\xe3\x94\x39\xfc\x36"_ba;
     QTest::newRow("EUC-KR") << "CP949"_ba << u"\ud55c\u00e9"_s << "\xc7\xd1&#233;"_ba;
@@ -208,6 +208,8 @@ void tst_PageEncoding::findsTheDeclaration_data()
             << u"<meta charset=euc-kr charset=utf-8>"_s << "EUC-KR"_ba;
     QTest::newRow("comment before it")
             << u"<!-- <meta charset=koi8-r> --><meta charset=utf-8>"_s << "UTF-8"_ba;
+    QTest::newRow("in a script, as the prescan reads it")
+            << u"<script>s='<meta charset=utf-8>'</script><meta charset=big5>"_s << "UTF-8"_ba;
     QTest::newRow("only in a comment") << u"<!-- <meta charset=utf-8> -->"_s << QByteArray();
     QTest::newRow("in an attribute value")
             << u"<a title=\"<meta charset=utf-8>\"><meta charset=euc-jp>"_s << "EUC-JP"_ba;
