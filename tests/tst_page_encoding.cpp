@@ -54,6 +54,8 @@ void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
     QTest::newRow("ISO-8859-15 euro") << "ISO-8859-15"_ba << u"\u20ac\u00e9"_s << "\xa4\xe9"_ba;
     QTest::newRow("ISO-8859-1 has no euro")
             << "ISO-8859-1"_ba << u"\u20ac\u00e9"_s << "&#8364;\xe9"_ba;
+    QTest::newRow("CP1258, a letter its decoder holds back")
+            << "CP1258"_ba << u"\u00e2"_s << "\xe2"_ba;
     QTest::newRow("KOI8-R Cyrillic") << "KOI8-R"_ba << u"\u0416\u00e9"_s << "\xf6&#233;"_ba;
     QTest::newRow("CJK, one reference each")
             << "CP1252"_ba << u"\u65e5\u672c"_s << "&#26085;&#26412;"_ba;

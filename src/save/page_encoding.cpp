@@ -217,9 +217,13 @@ struct PageEncoder::State
         char *output = reinterpret_cast<char *>(decoded);
         size_t outputLeft = sizeof decoded;
         size_t inputLeft = size;
-        iconv(decoder->handle(), nullptr, nullptr, nullptr, nullptr);
-        return iconv(decoder->handle(), &bytes, &inputLeft, &output, &outputLeft) != size_t(-1)
-               && inputLeft == 0 && outputLeft == sizeof(char16_t) && decoded[0] == character;
+        // glibc's CP1255 and CP1258 hold a letter back to see whether an accent follows.
+        const iconv_t handle = decoder->handle();
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
+        return iconv(handle, &bytes, &inputLeft, &output, &outputLeft) != size_t(-1)
+               && inputLeft == 0
+               && iconv(handle, nullptr, nullptr, &output, &outputLeft) != size_t(-1)
+               && outputLeft == sizeof(char16_t) && decoded[0] == character;
     }
 
     // Brings the converter back to its first state, writing the shift back or a held letter.

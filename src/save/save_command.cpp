@@ -50,7 +50,7 @@ void writePage(const QPlainTextEdit *box, const PageSink &write)
             const qsizetype edgeLength = std::min<qsizetype>(piece.size(), 4);
             metaSeen = metaSeen || mentionsMeta(QString(edge).append(piece.first(edgeLength)))
                        || mentionsMeta(piece);
-            edge = piece.last(edgeLength).toString();
+            edge = (edgeLength == 4 ? QString() : edge).append(piece.last(edgeLength)).right(4);
         }
         if (stage == Stage::ascii) {
             start += piece.first(std::min(piece.size(), 1024 - start.size()));
