@@ -11,8 +11,8 @@
 // characters use the codeset, and a character the codeset cannot hold becomes an HTML numeric
 // character reference ("&#26085;"), so nothing the user typed is lost.
 
-// The code page for the page file: the locale's own 8-bit character set if it has one,
-// else windows-1252, which browsers assume for a page that declares no charset.
+// The code page for a page that declares no charset: the locale's own 8-bit character set if
+// it has one, else windows-1252, which browsers assume for such a page.
 QByteArray pageCodeset();
 
 // The choice behind pageCodeset(), given the locale's character set and the most bytes
