@@ -30,7 +30,9 @@ QString savePath(const char *role, const PageSetup &setup)
     return directory.filePath(QStringLiteral("%1-%2-%3.html")
                                       .arg(QLatin1String(role))
                                       .arg(setup.mainBoxSize)
-                                      .arg(setup.withOtherCharacters ? "other" : "ascii"));
+                                      .arg(setup.utf8Letters           ? "utf8"
+                                           : setup.withOtherCharacters ? "other"
+                                                                       : "ascii"));
 }
 
 // Before each timed save: the disk is shared with the previous saves and everything else on
@@ -93,7 +95,9 @@ void benchmarkFloorSave(benchmark::State &state, PageSetup setup)
         const Clock::time_point start = Clock::now();
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)
-            || file.write(document->toRawText().toLatin1()) < setup.mainBoxSize) {
+            || file.write(setup.utf8Letters ? document->toRawText().toUtf8()
+                                            : document->toRawText().toLatin1())
+                       < setup.mainBoxSize) {
             state.SkipWithError("the floor could not write the page");
             break;
         }

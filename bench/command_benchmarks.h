@@ -22,6 +22,6 @@ void benchmarkClick(benchmark::State &state, PageSetup setup, ClickTarget target
 // The Save button, its dialog answered at once with a file in a temporary directory.
 void benchmarkSave(benchmark::State &state, PageSetup setup);
 
-// The floor for saving: the main box's raw text, converted to Latin-1 and written with a
-// plain QFile.
+// The floor for saving: the main box's raw text, converted to Latin-1 (to UTF-8 for a page
+// that declares it) and written with a plain QFile.
 void benchmarkFloorSave(benchmark::State &state, PageSetup setup);

@@ -106,6 +106,26 @@ std::vector<FigureRow> registerFigures(const BenchPlan &plan)
         }
     }
 
+    // A page that declares UTF-8, in letters most of which take two bytes there.
+    const PageSetup utf8Setup{.mainBoxSize = plan.saveSizes.front(),
+                              .scratchBoxSize = plan.composeScratchSize,
+                              .utf8Letters = true};
+    const QString utf8Page = QStringLiteral("%1 accented and Cyrillic, declared UTF-8")
+                                     .arg(sizeName(utf8Setup.mainBoxSize));
+    const std::string utf8Measured = benchmarkName(QStringLiteral("save %1").arg(utf8Page));
+    const std::string utf8Floor = benchmarkName(QStringLiteral("floor save %1").arg(utf8Page));
+    registerTimed(utf8Measured, plan.saveRepetitions,
+                  [utf8Setup](benchmark::State &state) { benchmarkSave(state, utf8Setup); });
+    registerTimed(utf8Floor, plan.saveRepetitions,
+                  [utf8Setup](benchmark::State &state) { benchmarkFloorSave(state, utf8Setup); });
+    rows.push_back({QStringLiteral("save, %1").arg(utf8Page),
+                    utf8Measured,
+                    utf8Floor,
+                    {},
+                    {},
+                    false,
+                    2.5});
+
     // Each run starts both programs, one straight after the other, so that a burst of load
     // on the machine meets both alike.
     registerTimed("start-up", plan.startupRuns, benchmarkStartup);

@@ -37,7 +37,9 @@ Form1 &pageWindow(const PageSetup &setup)
     if (!form) {
         form = std::make_unique<Form1>();
         boxOf(*form, "hmbox")
-                ->setPlainText(sampleText(setup.mainBoxSize, setup.withOtherCharacters));
+                ->setPlainText(setup.utf8Letters
+                                       ? utf8LettersPage(setup.mainBoxSize)
+                                       : sampleText(setup.mainBoxSize, setup.withOtherCharacters));
         boxOf(*form, "txtTest")->setPlainText(sampleText(setup.scratchBoxSize));
         qobject_cast<QLineEdit *>(form->control(QStringLiteral("txtIMG")))
                 ->setText(QStringLiteral("pic.gif"));

@@ -14,6 +14,7 @@ struct PageSetup
     qsizetype mainBoxSize = 0;
     qsizetype scratchBoxSize = 0;
     bool withOtherCharacters = false; // in the main box; see sampleText()
+    bool utf8Letters = false; // the main box holds utf8LettersPage() instead
 
     auto operator<=>(const PageSetup &) const = default;
 };

@@ -10,6 +10,10 @@
 // give the same text.
 QString sampleText(qsizetype characters, bool withOtherCharacters = false);
 
+// A page that declares UTF-8 in a <meta> element, then text like sampleText()'s of words in
+// the Latin alphabet, with accented letters, and in the Cyrillic one: `characters` in all.
+QString utf8LettersPage(qsizetype characters);
+
 // A page built by clicking and typing, which has no line break: sampleText() with every line
 // feed turned into a space, one line of exactly `characters` characters.
 QString oneLineText(qsizetype characters);

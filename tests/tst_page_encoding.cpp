@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "save/charset_declaration.h"
+#include "save/page_charset.h"
 #include "save/page_encoding.h"
 
 #include <QTest>
@@ -17,7 +19,21 @@ private slots:
     void longTextWithScatteredReferences();
     void codesetFollowsTheLocale_data();
     void codesetFollowsTheLocale();
+    void labelNamesEncoding_data();
+    void labelNamesEncoding();
+    void everyEncodingCanBeWritten();
+    void findsTheDeclaration_data();
+    void findsTheDeclaration();
 };
+
+namespace {
+
+QByteArray nameOf(const PageCharset *charset)
+{
+    return charset ? QByteArray(charset->name) : QByteArray();
+}
+
+} // namespace
 
 void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
 {
@@ -38,6 +54,8 @@ void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
     QTest::newRow("ISO-8859-15 euro") << "ISO-8859-15"_ba << u"\u20ac\u00e9"_s << "\xa4\xe9"_ba;
     QTest::newRow("ISO-8859-1 has no euro")
             << "ISO-8859-1"_ba << u"\u20ac\u00e9"_s << "&#8364;\xe9"_ba;
+    QTest::newRow("CP1258, a letter its decoder holds back")
+            << "CP1258"_ba << u"\u00e2"_s << "\xe2"_ba;
     QTest::newRow("KOI8-R Cyrillic") << "KOI8-R"_ba << u"\u0416\u00e9"_s << "\xf6&#233;"_ba;
     QTest::newRow("CJK, one reference each")
             << "CP1252"_ba << u"\u65e5\u672c"_s << "&#26085;&#26412;"_ba;
@@ -56,6 +74,23 @@ void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
             << "CP1252"_ba << u"a\U000E0041b"_s << "a&#917569;b"_ba;
     QTest::newRow("U+FFFD and U+FFFF") << "CP1252"_ba << u"\ufffd\uffff"_s << "&#65533;&#65535;"_ba;
     QTest::newRow("C1 control not in windows-1252") << "CP1252"_ba << u"\u0081"_s << "&#129;"_ba;
+    QTest::newRow("UTF-8, one to four bytes") << "UTF-8"_ba << u"a\u00e9\u20ac\U0001F600"_s
+                                              << "a\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80"_ba;
+    QTest::newRow("UTF-8, lone surrogates as U+FFFD")
+            << "UTF-8"_ba << QString(QChar(0xDC00)) + u"b"_s + QChar(0xD800)
+            << "\xef\xbf\xbd"
+               "b\xef\xbf\xbd"_ba;
+    QTest::newRow("Shift_JIS, euro and cent (not full-width) as references")
+            << "CP932"_ba << u"\u65e5\u672c\u20ac\u00a2"_s << "\x93\xfa\x96\x7b&#8364;&#162;"_ba;
+    QTest::newRow("GB18030, four bytes")
+            << "GB18030"_ba << u"\u20ac\U0001F600"_s << "\xa2\xe3\x94\x39\xfc\x36"_ba;
+    QTest::newRow("EUC-KR") << "CP949"_ba << u"\ud55c\u00e9"_s << "\xc7\xd1&#233;"_ba;
+    QTest::newRow("Big5-HKSCS, a letter held back, then written")
+            << "BIG5-HKSCS"_ba << u"\u00ca\u0304\u00ca\u65e5\u00ca"_s
+            << "\x88\x66&#772;\x88\x66\xa4\xe9\x88\x66"_ba;
+    QTest::newRow("ISO-2022-JP, back to ASCII for text, references and the end")
+            << "ISO-2022-JP"_ba << u"\u65e5a\u672c\u20ac\u65e5\x1b"_s
+            << "\x1b$BF|\x1b(Ba\x1b$BK\\\x1b(B&#8364;\x1b$BF|\x1b(B&#27;"_ba;
 }
 
 void tst_PageEncoding::encodesAsTheCodePageHoldsIt()
@@ -110,6 +145,112 @@ void tst_PageEncoding::codesetFollowsTheLocale()
     QFETCH(int, maxBytes);
     QFETCH(QByteArray, chosen);
     QCOMPARE(chooseCodeset(localeCodeset, maxBytes), chosen);
+}
+
+void tst_PageEncoding::labelNamesEncoding_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("utf8") << u"utf8"_s << "UTF-8"_ba;
+    QTest::newRow("trimmed, any case") << u" \tLatin1\r\n"_s << "windows-1252"_ba;
+    QTest::newRow("us-ascii") << u"US-ASCII"_s << "windows-1252"_ba;
+    QTest::newRow("first label") << u"866"_s << "IBM866"_ba;
+    QTest::newRow("last label") << u"x-x-big5"_s << "Big5"_ba;
+    QTest::newRow("gb2312") << u"gb2312"_s << "GBK"_ba;
+    QTest::newRow("replacement") << u"hz-gb-2312"_s << QByteArray();
+    QTest::newRow("inner space") << u"utf -8"_s << QByteArray();
+    QTest::newRow("non-ASCII letter") << u"utf\u20138"_s << QByteArray();
+    QTest::newRow("longer than any") << u"unicode-1-1-utf-8-and-more"_s << QByteArray();
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void tst_PageEncoding::labelNamesEncoding()
+{
+    QFETCH(QString, label);
+    QFETCH(QByteArray, name);
+    QCOMPARE(nameOf(charsetForLabel(label)), name);
+}
+
+void tst_PageEncoding::everyEncodingCanBeWritten()
+{
+    // One label of each encoding a page can be saved in: its codeset opens and writes ASCII.
+    const char16_t *const labels[] = {
+            u"utf-8",        u"ibm866",       u"iso-8859-2",   u"iso-8859-3",     u"iso-8859-4",
+            u"iso-8859-5",   u"iso-8859-6",   u"iso-8859-7",   u"iso-8859-8",     u"iso-8859-8-i",
+            u"iso-8859-10",  u"iso-8859-13",  u"iso-8859-14",  u"iso-8859-15",    u"iso-8859-16",
+            u"koi8-r",       u"koi8-u",       u"macintosh",    u"windows-874",    u"windows-1250",
+            u"windows-1251", u"windows-1252", u"windows-1253", u"windows-1254",   u"windows-1255",
+            u"windows-1256", u"windows-1257", u"windows-1258", u"x-mac-cyrillic", u"gbk",
+            u"gb18030",      u"big5",         u"euc-jp",       u"iso-2022-jp",    u"shift_jis",
+            u"euc-kr"};
+    for (const char16_t *label : labels) {
+        const PageCharset *charset = charsetForMetaLabel(QStringView(label));
+        QVERIFY2(charset && charset->codeset, qPrintable(QStringView(label).toString()));
+        QCOMPARE(encodePage(u"<p>"_s, charset->codeset), "<p>"_ba);
+    }
+}
+
+void tst_PageEncoding::findsTheDeclaration_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QByteArray>("name");
+    const QString far(1100, u'x'); // past the first 1024 characters
+    QTest::newRow("charset") << u"<meta charset=\"utf-8\"><p>"_s << "UTF-8"_ba;
+    QTest::newRow("upper case, single quotes")
+            << u"<HTML><META CHARSET='ISO-8859-2'>"_s << "ISO-8859-2"_ba;
+    QTest::newRow("unquoted after a slash") << u"<meta/charset=koi8-r>"_s << "KOI8-R"_ba;
+    QTest::newRow("pragma, content first")
+            << u"<meta content=\"text/html; Charset = 'shift_jis'\" http-equiv=Content-Type>"_s
+            << "Shift_JIS"_ba;
+    QTest::newRow("content without the pragma")
+            << u"<meta content=\"text/html; charset=utf-8\">"_s << QByteArray();
+    QTest::newRow("charset wins over content")
+            << u"<meta http-equiv=content-type content='charset=gbk' charset=big5>"_s << "Big5"_ba;
+    QTest::newRow("first of two attributes")
+            << u"<meta charset=euc-kr charset=utf-8>"_s << "EUC-KR"_ba;
+    QTest::newRow("comment before it")
+            << u"<!-- <meta charset=koi8-r> --><meta charset=utf-8>"_s << "UTF-8"_ba;
+    QTest::newRow("in a script, as the prescan reads it")
+            << u"<script>s='<meta charset=utf-8>'</script><meta charset=big5>"_s << "UTF-8"_ba;
+    QTest::newRow("only in a comment") << u"<!-- <meta charset=utf-8> -->"_s << QByteArray();
+    QTest::newRow("in an attribute value")
+            << u"<a title=\"<meta charset=utf-8>\"><meta charset=euc-jp>"_s << "EUC-JP"_ba;
+    QTest::newRow("unknown label, then another")
+            << u"<meta charset=klingon><meta charset=gb18030>"_s << "gb18030"_ba;
+    QTest::newRow("replacement is none") << u"<meta charset=iso-2022-kr>"_s << QByteArray();
+    QTest::newRow("utf-16 is UTF-8") << u"<meta charset=utf-16>"_s << "UTF-8"_ba;
+    QTest::newRow("x-user-defined is windows-1252")
+            << u"<meta charset=x-user-defined>"_s << "windows-1252"_ba;
+    QTest::newRow("editor's line break in the tag") << u"<meta\u2029charset=utf-8>"_s << "UTF-8"_ba;
+    QTest::newRow("past 1024") << far + u"<meta charset=windows-1251>"_s << "windows-1251"_ba;
+    QTest::newRow("past 1024, pragma")
+            << far + u"<meta http-equiv='content-type' content='text/html;charset=koi8-u'>"_s
+            << "KOI8-U"_ba;
+    QTest::newRow("past 1024, in a comment")
+            << far + u"<!--<meta charset=utf-8>-->"_s << QByteArray();
+    QTest::newRow("past 1024, empty comment first")
+            << far + u"<!--><meta charset=utf-8>-->"_s << "UTF-8"_ba;
+    QTest::newRow("past 1024, in a script, then after it")
+            << far + u"<script>s='<meta charset=utf-8>'</script ><meta charset=big5>"_s
+            << "Big5"_ba;
+    QTest::newRow("past 1024, escaped script")
+            << far + u"<script><!--<script></script><meta charset=utf-8>--></script>"_s
+            << QByteArray();
+    QTest::newRow("past 1024, in a title")
+            << far + u"<title><meta charset=utf-8></title>"_s << QByteArray();
+    QTest::newRow("past 1024, unclosed tag") << far + u"<meta charset=utf-8"_s << QByteArray();
+    QTest::newRow("hostile: a million <meta") << u"<meta "_s.repeated(1000000) << QByteArray();
+    QTest::newRow("hostile: many unknown labels")
+            << u"<meta charset=nothing>"_s.repeated(200000) << QByteArray();
+    QTest::newRow("hostile: dashes in a comment")
+            << far + u"<!--"_s + u"--!"_s.repeated(500000) << QByteArray();
+}
+
+void tst_PageEncoding::findsTheDeclaration()
+{
+    QFETCH(QString, page);
+    QFETCH(QByteArray, name);
+    QCOMPARE(nameOf(declaredCharset(page)), name);
 }
 
 QTEST_GUILESS_MAIN(tst_PageEncoding)

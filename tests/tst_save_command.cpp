@@ -157,6 +157,16 @@ void tst_SaveCommand::fileHoldsTheMainBoxExactly_data()
                                           << "&#26085;&#26412; &#128512;"_ba;
     QTest::newRow("typed entity kept") << "&eacute;&amp;"
                                        << "&eacute;&amp;"_ba;
+    QTest::newRow("declares UTF-8") << "<meta charset=\"utf-8\"><p>Gr\u00f6\u00dfe \u20ac</p>"
+                                    << "<meta charset=\"utf-8\"><p>Gr\xc3\xb6\xc3\x9f"
+                                       "e \xe2\x82\xac</p>"_ba;
+    QTest::newRow("declares ISO-8859-2") << "<meta charset='iso-8859-2'>\u0141\u00f3d\u017a \u00a9"
+                                         << "<meta charset='iso-8859-2'>\xa3\xf3"
+                                            "d\xbc &#169;"_ba;
+    // Other characters before a declaration that comes late, in a later piece of the box.
+    const QString far = QString(70000, u'x');
+    QTest::newRow("declared late") << u"\u00e9"_s + far + u"<meta charset=koi8-r>\u0416"_s
+                                   << "&#233;"_ba + far.toLatin1() + "<meta charset=koi8-r>\xf6"_ba;
 }
 
 void tst_SaveCommand::fileHoldsTheMainBoxExactly()

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <iconv.h>
 #include <langinfo.h>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -27,11 +28,13 @@ constexpr char utf16Codeset[] = "UTF-16LE";
 constexpr char utf16Codeset[] = "UTF-16BE";
 #endif
 
+// From UTF-16 to the codeset, or back with toText.
 class Converter
 {
 public:
-    explicit Converter(const QByteArray &codeset)
-        : m_handle(iconv_open(codeset.constData(), utf16Codeset))
+    explicit Converter(const QByteArray &codeset, bool toText = false)
+        : m_handle(toText ? iconv_open(utf16Codeset, codeset.constData())
+                          : iconv_open(codeset.constData(), utf16Codeset))
     { }
     ~Converter()
     {
@@ -56,38 +59,27 @@ void appendReference(QByteArray &out, char32_t codePoint)
     out.append(reference, end + 1 - reference);
 }
 
-// The code point starting at text[position] and how many UTF-16 units it takes.
-std::pair<char32_t, qsizetype> codePointAt(QStringView text, qsizetype position)
+// Whether the two UTF-16 units are the two halves of one character.
+bool formPair(char16_t first, char16_t second)
 {
-    const QChar first = text.at(position);
-    if (first.isHighSurrogate() && position + 1 < text.size()
-        && text.at(position + 1).isLowSurrogate())
-        return {QChar::surrogateToUcs4(first, text.at(position + 1)), 2};
-    if (first.isSurrogate())
-        return {replacementCharacter, 1};
-    return {first.unicode(), 1};
+    return QChar::isHighSurrogate(first) && QChar::isLowSurrogate(second);
 }
 
-// Converts one non-ASCII character: a character of the Basic Multilingual Plane, a
-// surrogate pair or a lone surrogate. A character the codeset cannot hold is written as its
-// reference, and so is one that iconv drops without a word: glibc skips the Unicode tag
-// characters (U+E0000 to U+E007F) and reports success.
-void appendConverted(QByteArray &out, QStringView character, iconv_t converter)
+// Whether a surrogate pair starts at from.
+bool pairAt(const char16_t *from, const char16_t *end)
 {
-    char buffer[64]; // an 8-bit codeset takes a byte or two for a character
-    char *input = const_cast<char *>(reinterpret_cast<const char *>(character.utf16()));
-    size_t inputLeft = size_t(character.size()) * sizeof(char16_t);
-    char *output = buffer;
-    size_t outputLeft = sizeof buffer;
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    const size_t result = iconv(converter, &input, &inputLeft, &output, &outputLeft);
-    if (result != size_t(-1) && inputLeft == 0 && output != buffer) {
-        out.append(buffer, output - buffer);
-        return;
-    }
-    if (result == size_t(-1) && errno != EILSEQ && errno != EINVAL)
-        throw std::runtime_error("character conversion failed");
-    appendReference(out, codePointAt(character, 0).first);
+    return end - from > 1 && formPair(from[0], from[1]);
+}
+
+// The code point starting at from, a lone surrogate counting as U+FFFD, and how many UTF-16
+// units it takes.
+std::pair<char32_t, qsizetype> codePointAt(const char16_t *from, const char16_t *end)
+{
+    if (pairAt(from, end))
+        return {QChar::surrogateToUcs4(from[0], from[1]), 2};
+    if (QChar::isSurrogate(*from))
+        return {replacementCharacter, 1};
+    return {*from, 1};
 }
 
 // Narrows the ASCII run that starts at from onto the end of out and returns where the run
@@ -115,45 +107,167 @@ const char16_t *appendAsciiRun(QByteArray &out, const char16_t *from, const char
     return from;
 }
 
+// Writes the text as UTF-8 onto the end of out, a lone surrogate as U+FFFD. ASCII goes four
+// characters at a time, as above.
+void appendUtf8(QByteArray &out, const char16_t *from, const char16_t *end)
+{
+    const qsizetype start = out.size();
+    out.resize(start + 3 * (end - from)); // three bytes at most for each UTF-16 unit
+    auto *destination = reinterpret_cast<unsigned char *>(out.data() + start);
+    while (from != end) {
+        const char16_t unit = *from;
+        if (unit < 0x80) {
+            if (end - from >= 4 && fourAreAscii(from)) {
+                for (int i = 0; i < 4; ++i)
+                    destination[i] = static_cast<unsigned char>(from[i]);
+                destination += 4;
+                from += 4;
+            } else {
+                *destination++ = static_cast<unsigned char>(unit);
+                ++from;
+            }
+        } else if (unit < 0x800) {
+            *destination++ = static_cast<unsigned char>(0xC0 | (unit >> 6));
+            *destination++ = static_cast<unsigned char>(0x80 | (unit & 0x3F));
+            ++from;
+        } else {
+            const auto [codePoint, units] = codePointAt(from, end);
+            if (units == 2) {
+                *destination++ = static_cast<unsigned char>(0xF0 | (codePoint >> 18));
+                *destination++ = static_cast<unsigned char>(0x80 | ((codePoint >> 12) & 0x3F));
+            } else {
+                *destination++ = static_cast<unsigned char>(0xE0 | (codePoint >> 12));
+            }
+            *destination++ = static_cast<unsigned char>(0x80 | ((codePoint >> 6) & 0x3F));
+            *destination++ = static_cast<unsigned char>(0x80 | (codePoint & 0x3F));
+            from += units;
+        }
+    }
+    out.resize(reinterpret_cast<char *>(destination) - out.constData());
+}
+
 } // namespace
 
-// What each character of the Basic Multilingual Plane becomes, found with iconv the first
-// time the character occurs: an 8-bit codeset converts every character on its own, so a
-// page with many non-ASCII characters costs one conversion per distinct character. The
-// table comes in blocks of 256 characters, each made when one of its characters first
-// occurs, so an encoder costs little to make: a page uses a few blocks, not all 256.
+// UTF-8 is written here directly: it holds every character. Any other codeset goes through
+// iconv, with what each character of the Basic Multilingual Plane becomes found the first time
+// the character occurs: the bytes for most, so that a page with many non-ASCII characters
+// costs one conversion per distinct character. The table comes in blocks of 256 characters,
+// each made when one of its characters first occurs, so an encoder costs little to make: a
+// page uses a few blocks, not all 256.
+//
+// A codeset may keep a state between characters: ISO-2022-JP shifts into a double-byte set
+// with an escape sequence and must shift back before ASCII, and glibc's Big5-HKSCS holds a
+// letter back to see whether a combining accent follows. Such characters are converted in
+// turn by one converter, which is brought back to its first state, writing what that takes,
+// before anything else is written.
 struct PageEncoder::State
 {
-    enum Entry : std::uint16_t {
+    enum Entry : std::uint32_t {
         unknown = 0,
         reference = 1, // the codeset cannot hold it
-        throughIconv = 2, // not a single byte: converted each time
-        singleByte = 0x100, // plus the byte
+        throughIconv = 2, // converted each time, in the converter's state
+        bytes = 1u << 24, // times the number of bytes (one to three), plus the bytes
     };
 
     explicit State(const QByteArray &codeset)
-        : converter(codeset)
+        : utf8(codeset == "UTF-8")
     {
-        if (!converter.isOpen())
+        if (utf8)
+            return;
+        converter.emplace(codeset);
+        classifier.emplace(codeset);
+        decoder.emplace(codeset, true);
+        if (!converter->isOpen() || !classifier->isOpen() || !decoder->isOpen())
             throw std::runtime_error("unknown character set " + codeset.toStdString());
+        // A codeset that shifts must leave its first state to write a CJK ideograph.
+        shifts = classify(u'\u65E5') == throughIconv;
     }
 
     Entry classify(char16_t character)
     {
+        const iconv_t handle = classifier->handle();
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
         char *input = reinterpret_cast<char *>(&character);
         size_t inputLeft = sizeof character;
-        char output[8];
+        char output[16];
         char *outputEnd = output;
         size_t outputLeft = sizeof output;
-        iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
-        const size_t result
-                = iconv(converter.handle(), &input, &inputLeft, &outputEnd, &outputLeft);
-        if (result != size_t(-1) && inputLeft == 0 && outputEnd - output == 1)
-            return Entry(singleByte + std::uint8_t(output[0]));
-        if (result == size_t(-1) && errno == EILSEQ && inputLeft == sizeof character
-            && outputEnd == output)
+        if (iconv(handle, &input, &inputLeft, &outputEnd, &outputLeft) == size_t(-1)) {
+            const bool refused = errno == EILSEQ && inputLeft == sizeof character;
+            return refused && outputEnd == output ? reference : throughIconv;
+        }
+        // Bytes that stand alone: nothing held back, no shift before them or after them.
+        const std::size_t made = std::size_t(outputEnd - output);
+        if (inputLeft != 0 || iconv(handle, nullptr, nullptr, &outputEnd, &outputLeft) == size_t(-1)
+            || std::size_t(outputEnd - output) != made || made < 1 || made > 3)
+            return throughIconv;
+        if (!decodesAs(output, made, character))
             return reference;
-        return throughIconv;
+        std::uint32_t entry = bytes * std::uint32_t(made);
+        for (std::size_t i = 0; i < made; ++i)
+            entry |= std::uint32_t(std::uint8_t(output[i])) << (8 * i);
+        return Entry(entry);
+    }
+
+    // Whether the bytes read back as the character. glibc's CP932, for one, writes U+00A2 as
+    // the bytes of U+FFE0, the full-width cent sign, which is what a browser then shows.
+    bool decodesAs(char *bytes, std::size_t size, char16_t character)
+    {
+        char16_t decoded[2] = {};
+        char *output = reinterpret_cast<char *>(decoded);
+        size_t outputLeft = sizeof decoded;
+        size_t inputLeft = size;
+        // glibc's CP1255 and CP1258 hold a letter back to see whether an accent follows.
+        const iconv_t handle = decoder->handle();
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
+        return iconv(handle, &bytes, &inputLeft, &output, &outputLeft) != size_t(-1)
+               && inputLeft == 0
+               && iconv(handle, nullptr, nullptr, &output, &outputLeft) != size_t(-1)
+               && outputLeft == sizeof(char16_t) && decoded[0] == character;
+    }
+
+    // Brings the converter back to its first state, writing the shift back or a held letter.
+    void endShift()
+    {
+        if (!shifted)
+            return;
+        shifted = false;
+        char buffer[16];
+        char *output = buffer;
+        size_t outputLeft = sizeof buffer;
+        if (iconv(converter->handle(), nullptr, nullptr, &output, &outputLeft) == size_t(-1))
+            throw std::runtime_error("character conversion failed");
+        out.append(buffer, output - buffer);
+    }
+
+    void writeReference(char32_t codePoint)
+    {
+        endShift();
+        appendReference(out, codePoint);
+    }
+
+    // Converts one character, a BMP character or a surrogate pair, in the converter's state.
+    // A character iconv cannot hold is written as its reference, and so is one that it drops
+    // without a word: glibc skips the Unicode tag characters (U+E0000 to U+E007F) and reports
+    // success, which shows as no bytes from the first state.
+    void appendConverted(const char16_t *character, qsizetype units)
+    {
+        if (units == 2)
+            endShift();
+        char buffer[64]; // a character and the shifts around it
+        char *input = const_cast<char *>(reinterpret_cast<const char *>(character));
+        size_t inputLeft = size_t(units) * sizeof(char16_t);
+        char *output = buffer;
+        size_t outputLeft = sizeof buffer;
+        const size_t result = iconv(converter->handle(), &input, &inputLeft, &output, &outputLeft);
+        if (result != size_t(-1) && inputLeft == 0 && (units == 1 || output != buffer)) {
+            out.append(buffer, output - buffer);
+            shifted = true;
+            return;
+        }
+        if (result == size_t(-1) && errno != EILSEQ && errno != EINVAL)
+            throw std::runtime_error("character conversion failed");
+        writeReference(codePointAt(character, character + units).first);
     }
 
     void appendCharacter(char16_t character)
@@ -161,40 +275,64 @@ struct PageEncoder::State
         std::unique_ptr<Block> &block = blocks[character >> 8];
         if (!block)
             block = std::make_unique<Block>(); // every entry unknown
-        std::uint16_t &entry = (*block)[character & 0xFF];
+        std::uint32_t &entry = (*block)[character & 0xFF];
         if (entry == unknown)
             entry = classify(character);
-        if (entry >= singleByte)
-            out += char(entry - singleByte);
-        else if (entry == reference)
-            appendReference(out, character);
+        if (entry >= bytes) {
+            endShift();
+            const std::uint32_t count = entry / bytes;
+            for (std::uint32_t i = 0; i < count; ++i)
+                out += char(entry >> (8 * i));
+        } else if (entry == reference) {
+            writeReference(character);
+        } else {
+            appendConverted(&character, 1);
+        }
+    }
+
+    // ASCII in a codeset that shifts, where the shift bytes would be read as escapes.
+    void appendShiftingAscii(char16_t character)
+    {
+        if (character == 0x0E || character == 0x0F || character == 0x1B)
+            writeReference(character);
         else
-            appendConverted(out, QStringView(&character, 1), converter.handle());
+            out += char(character);
     }
 
     void encode(QStringView text)
     {
-        out.reserve(out.size() + text.size()); // one byte a character, mostly
         const auto *position = reinterpret_cast<const char16_t *>(text.utf16());
         const char16_t *const end = position + text.size();
+        if (utf8) {
+            appendUtf8(out, position, end);
+            return;
+        }
+        out.reserve(out.size() + text.size()); // one byte a character, mostly
         while (position != end) {
             if (*position < 0x80) {
-                position = appendAsciiRun(out, position, end);
-            } else if (QChar::isSurrogate(*position)) {
-                const bool pair = QChar::isHighSurrogate(*position) && end - position > 1
-                                  && QChar::isLowSurrogate(position[1]);
-                const qsizetype units = pair ? 2 : 1;
-                appendConverted(out, QStringView(position, units), converter.handle());
-                position += units;
+                endShift();
+                if (shifts)
+                    appendShiftingAscii(*position++);
+                else
+                    position = appendAsciiRun(out, position, end);
+            } else if (pairAt(position, end)) {
+                appendConverted(position, 2);
+                position += 2;
             } else {
-                appendCharacter(*position++);
+                const char16_t unit = *position++;
+                appendCharacter(QChar::isSurrogate(unit) ? replacementCharacter : unit);
             }
         }
     }
 
-    using Block = std::array<std::uint16_t, 256>;
+    using Block = std::array<std::uint32_t, 256>;
 
-    Converter converter;
+    const bool utf8;
+    std::optional<Converter> converter;
+    std::optional<Converter> classifier; // asked about single characters, apart from the state
+    std::optional<Converter> decoder; // reads the classifier's bytes back
+    bool shifts = false; // the codeset keeps a state
+    bool shifted = false; // the converter may be out of its first state
     std::array<std::unique_ptr<Block>, 256> blocks;
     QByteArray out;
     char16_t pendingHighSurrogate = 0; // the last piece ended in it
@@ -212,7 +350,7 @@ void PageEncoder::add(QStringView piece)
         return;
     if (const char16_t high = std::exchange(m_state->pendingHighSurrogate, 0)) {
         const char16_t pair[2] = {high, piece.front().unicode()};
-        const bool joins = piece.front().isLowSurrogate();
+        const bool joins = formPair(pair[0], pair[1]);
         m_state->encode(QStringView(pair, joins ? 2 : 1));
         if (joins)
             piece = piece.sliced(1);
@@ -229,10 +367,19 @@ QByteArray PageEncoder::take()
     return std::exchange(m_state->out, {});
 }
 
+qsizetype PageEncoder::addAscii(QStringView piece)
+{
+    if (m_state->pendingHighSurrogate || m_state->shifts)
+        return 0;
+    const auto *begin = reinterpret_cast<const char16_t *>(piece.utf16());
+    return appendAsciiRun(m_state->out, begin, begin + piece.size()) - begin;
+}
+
 QByteArray PageEncoder::finish()
 {
     if (const char16_t high = std::exchange(m_state->pendingHighSurrogate, 0))
         m_state->encode(QStringView(&high, 1));
+    m_state->endShift();
     return take();
 }
 

@@ -7,20 +7,21 @@
 
 #include <memory>
 
-// The page file is 8-bit text. ASCII goes out byte for byte; other characters use the
-// code page, and a character the code page cannot hold becomes an HTML numeric character
-// reference ("&#26085;"), so nothing the user typed is lost.
+// The page file is text in the page's codeset. ASCII goes out byte for byte; other
+// characters use the codeset, and a character the codeset cannot hold becomes an HTML numeric
+// character reference ("&#26085;"), so nothing the user typed is lost.
 
-// The code page for the page file: the locale's own 8-bit character set if it has one,
-// else windows-1252, which browsers assume for a page that declares no charset.
+// The code page for a page that declares no charset: the locale's own 8-bit character set if
+// it has one, else windows-1252, which browsers assume for such a page.
 QByteArray pageCodeset();
 
 // The choice behind pageCodeset(), given the locale's character set and the most bytes
 // one of its characters takes.
 QByteArray chooseCodeset(const QByteArray &localeCodeset, int maxBytesPerCharacter);
 
-// Encodes text in an 8-bit codeset that iconv knows. A lone surrogate is written as the
-// reference of U+FFFD. The text is HTML source: an "&" is written as it stands.
+// Encodes text in UTF-8 or in a codeset that iconv knows, 8-bit, multi-byte or one that
+// shifts (ISO-2022-JP: the file ends, and each reference starts, in ASCII). A lone surrogate
+// is written as U+FFFD. The text is HTML source: an "&" is written as it stands.
 QByteArray encodePage(QStringView text, const QByteArray &codeset);
 
 // The same encoding for a text given in consecutive pieces, which may split a surrogate
@@ -36,6 +37,9 @@ public:
     PageEncoder &operator=(const PageEncoder &) = delete;
 
     void add(QStringView piece);
+    // Adds the ASCII characters that start the piece, up to the first other one, and returns
+    // how many it took; none while a surrogate waits or in a codeset that shifts.
+    qsizetype addAscii(QStringView piece);
     // The bytes made since the last take(); a high surrogate that ended the last piece waits
     // for the next one.
     QByteArray take();

@@ -33,13 +33,22 @@ QString text(const QPlainTextEdit *box)
     return text;
 }
 
-void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take)
+QString rawText(const QPlainTextEdit *box)
 {
     // The raw text keeps every character as typed; toPlainText() would turn a no-break space
     // into a plain one. Paragraph and line separators are the editor's line breaks. It is a
     // whole copy of the text: reading it in parts through a selection, the one public way to
     // avoid that, makes a 10 MiB save 30 to 70% slower.
-    const QString raw = box->document()->toRawText();
+    return box->document()->toRawText();
+}
+
+void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take)
+{
+    forEachPiece(rawText(box), take);
+}
+
+void forEachPiece(QStringView raw, const std::function<bool(QStringView)> &take)
+{
     const auto *position = reinterpret_cast<const char16_t *>(raw.utf16());
     const char16_t *const end = position + raw.size();
 

@@ -64,6 +64,24 @@ def typed_text_is_saved_byte_for_byte_in_the_c_locale(session):
 
 
 @case()
+def a_page_is_saved_in_the_charset_it_declares(session):
+    pages = [('<meta charset="utf-8"><p>Gr\u00f6\u00dfe caf\u00e9 \u20ac</p>', "utf-8"),
+             ('<meta http-equiv="Content-Type" content="text/html; charset=UTF-8">'
+              "<p>na\u00efve \u65e5\u672c</p>", "utf-8"),
+             ("<meta charset='iso-8859-2'><p>\u0141\u00f3d\u017a \u00a9 \u20ac</p>",
+              "iso-8859-2"),
+             ("<p>caf\u00e9 \u20ac</p>", "cp1252")]
+    for number, (page, charset) in enumerate(pages):
+        session.step(f"type a page in {charset}, save it and check every byte")
+        session.click("cmdClear")
+        session.click("hmbox")
+        session.type(session.main_window, page)
+        name = session.path(f"page{number}.html")
+        session.save_as(name)
+        session.expect_file(name, page.encode(charset, "xmlcharrefreplace"))
+
+
+@case()
 def cancelling_the_dialog_writes_nothing(session):
     session.step("type, open the dialog, type a name and cancel with Escape")
     session.click("hmbox")

@@ -24,7 +24,7 @@ EXIT_SECONDS = 5
 KEY_DELAY_MS = "15"
 MAIN_TITLE = "^Tagwright$"
 # The characters beyond the keyboard layout that cases type; each gets a key of its own.
-EXTRA_CHARACTERS = "\u00e9\u20ac\u65e5\u672c\U0001F600"
+EXTRA_CHARACTERS = "\u00e9\u20ac\u65e5\u672c\U0001F600\u00f6\u00df\u0141\u00f3\u017a\u00a9\u00ef"
 SAVE_DIALOG_TITLE = "^Save As$"
 
 

@@ -12,12 +12,21 @@
 // - when the input holds no "&", decoding the output (the code page, then the references)
 //   gives back the input with each lone surrogate as U+FFFD.
 // The checks ask iconv about one character at a time, apart from how the encoder uses it.
+//
+// The same text is also encoded in UTF-8, which must equal Qt's UTF-8 of it, and in a
+// multi-byte codeset picked by the first byte too, in two pieces: decoding that output must
+// give back the input in the same way. And the charset declaration scanner reads it: what
+// the prescan finds is the page's answer, a text without "meta" declares nothing, and the
+// editor's line separators read as CR LF.
 
+#include "save/charset_declaration.h"
+#include "save/page_charset.h"
 #include "save/page_encoding.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -31,10 +40,14 @@
 #include <string_view>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr std::array<const char *, 6> codePages
         = {"CP1252", "ISO-8859-1", "ISO-8859-15", "KOI8-R", "CP1251", "CP437"};
+constexpr std::array<const char *, 7> multiByteCodesets
+        = {"CP932", "GB18030", "BIG5-HKSCS", "EUC-JP", "CP949", "ISO-2022-JP", "GBK"};
 
 [[noreturn]] void fail(const char *what, const QString &input, const QByteArray &output)
 {
@@ -148,6 +161,76 @@ void appendCodePoint(QString &text, char32_t codePoint)
     }
 }
 
+// The text of output in codeset, each reference turned back into its character.
+QString decodePage(const Iconv &decoder, const QByteArray &output, const QString &input)
+{
+    std::string converted;
+    if (!decoder.convert(std::string_view(output.constData(), output.size()), converted))
+        fail("the output does not decode", input, output);
+    QString text;
+    text.reserve(qsizetype(converted.size() / 4));
+    for (size_t i = 0; i + 4 <= converted.size(); i += 4) {
+        char32_t codePoint = 0;
+        std::memcpy(&codePoint, converted.data() + i, sizeof codePoint);
+        appendCodePoint(text, codePoint);
+    }
+    QString roundTrip;
+    roundTrip.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype end = text.indexOf(u';', i);
+        const QStringView rest = QStringView(text).sliced(i);
+        if (rest.startsWith(u"&#") && end > i + 2) {
+            bool number = false;
+            const char32_t codePoint = rest.first(end - i).sliced(2).toUInt(&number);
+            if (!number)
+                fail("a reference that is not a number", input, output);
+            appendCodePoint(roundTrip, codePoint);
+            i = end;
+        } else {
+            roundTrip += text[i];
+        }
+    }
+    return roundTrip;
+}
+
+void checkMultiByte(const char *codeset, const QString &input, const QString &decoded)
+{
+    const QByteArray output = encodePage(input, codeset);
+    PageEncoder encoder(codeset);
+    encoder.add(QStringView(input).first(input.size() / 2));
+    QByteArray pieces = encoder.take();
+    encoder.add(QStringView(input).sliced(input.size() / 2));
+    pieces += encoder.finish();
+    if (pieces != output)
+        fail("two pieces do not give the bytes of the whole", input, output);
+    static std::vector<std::unique_ptr<Iconv>> decoders(multiByteCodesets.size());
+    const auto index
+            = std::size_t(std::find(multiByteCodesets.begin(), multiByteCodesets.end(), codeset)
+                          - multiByteCodesets.begin());
+    if (!decoders[index])
+        decoders[index] = std::make_unique<Iconv>("UTF-32LE", codeset);
+    if (!input.contains(u'&') && decodePage(*decoders[index], output, input) != decoded)
+        fail("decoding the multi-byte output does not give back the input", input, output);
+}
+
+void checkScanner(const QString &input)
+{
+    const PageCharset *declared = declaredCharset(input);
+    const PageCharset *prescanned = prescanForCharset(input);
+    if (prescanned && prescanned != declared)
+        fail("the prescan's answer is not the page's", input, {});
+    if (declared && !declared->codeset)
+        fail("a declared encoding that cannot be written", input, {});
+    if (declared && !input.contains(u"meta", Qt::CaseInsensitive))
+        fail("a declaration without a <meta>", input, {});
+    if (!input.contains(u'\r') && !input.contains(u'\n')) {
+        QString crlf = input;
+        crlf.replace(QChar(0x2028), u"\r\n"_s).replace(QChar(0x2029), u"\r\n"_s);
+        if (declaredCharset(crlf) != declared)
+            fail("a line separator reads otherwise than CR LF", input, {});
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -160,6 +243,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (size_t i = 1; i + 1 < size; i += 2)
         input += QChar(char16_t(data[i] | (data[i + 1] << 8)));
 
+    checkScanner(input);
     const QByteArray output = encodePage(input, codePage);
     CodePageOracle &codePageOracle = oracle(data[0] % codePages.size());
 
@@ -198,37 +282,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fail("a byte the code page does not define", input, output);
     }
 
-    if (!input.contains(u'&')) {
-        // Decode: the code page first, then each reference back to its character.
-        std::string converted;
-        if (!codePageOracle.decoder().convert(std::string_view(output.constData(), output.size()),
-                                              converted))
-            fail("the output does not decode", input, output);
-        QString text;
-        text.reserve(qsizetype(converted.size() / 4));
-        for (size_t i = 0; i + 4 <= converted.size(); i += 4) {
-            char32_t codePoint = 0;
-            std::memcpy(&codePoint, converted.data() + i, sizeof codePoint);
-            appendCodePoint(text, codePoint);
-        }
-        QString roundTrip;
-        roundTrip.reserve(text.size());
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const qsizetype end = text.indexOf(u';', i);
-            const QStringView rest = QStringView(text).sliced(i);
-            if (rest.startsWith(u"&#") && end > i + 2) {
-                bool number = false;
-                const char32_t codePoint = rest.first(end - i).sliced(2).toUInt(&number);
-                if (!number)
-                    fail("a reference that is not a number", input, output);
-                appendCodePoint(roundTrip, codePoint);
-                i = end;
-            } else {
-                roundTrip += text[i];
-            }
-        }
-        if (roundTrip != decoded)
-            fail("decoding the output does not give back the input", input, output);
-    }
+    if (!input.contains(u'&') && decodePage(codePageOracle.decoder(), output, input) != decoded)
+        fail("decoding the output does not give back the input", input, output);
+
+    if (encodePage(input, "UTF-8") != decoded.toUtf8())
+        fail("the UTF-8 output is not the input's UTF-8", input, output);
+    checkMultiByte(multiByteCodesets[data[0] / codePages.size() % multiByteCodesets.size()], input,
+                   decoded);
     return 0;
 }

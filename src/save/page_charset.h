@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArrayView>
+#include <QStringView>
+
+// The encodings browsers know, under the labels a page may name them by ("utf8", "latin1",
+// "shift_jis"), as the Encoding Standard lists them.
+struct PageCharset
+{
+    const char *name; // the standard's name: "windows-1252"
+    const char *codeset; // iconv's name for a codeset that encodes text as browsers decode it
+};
+
+// The encoding a label names, found as browsers do: ASCII whitespace around it is trimmed and
+// ASCII letters match in either case. Null for a label the standard does not know and for one
+// it maps to "replacement", which no page can be written in.
+const PageCharset *charsetForLabel(QStringView label);
+
+// The encoding a <meta> declaration gives the page: a UTF-16 label means UTF-8, since a page
+// that a <meta> can be read from is not UTF-16, and x-user-defined means windows-1252.
+const PageCharset *charsetForMetaLabel(QStringView label);
