@@ -98,10 +98,13 @@ QString wrapping(const QPlainTextEdit *box)
     return where + QString::number(box->cursorRect().x());
 }
 
-// The glyphs that show a part of a box's first line: font, glyph and place from the part's start.
+// The glyphs that show a part of a line of a box: font, glyph and place from the part's start.
 QStringList shownGlyphs(const QPlainTextEdit *box, int from, int length)
 {
-    const QTextLayout *layout = box->document()->firstBlock().layout();
+    const QTextBlock block = box->document()->findBlock(from);
+    box->document()->documentLayout()->blockBoundingRect(block); // lays it out if not yet
+    const QTextLayout *layout = block.layout();
+    from -= block.position();
     const QPointF start(layout->lineAt(0).cursorToX(from), 0);
     QStringList glyphs;
     for (const QGlyphRun &run : layout->glyphRuns(from, length)) {
@@ -401,6 +404,7 @@ void tst_LargePage::scriptsThatNeedShapingAreShaped_data()
     QTest::newRow("tatweel") << u"<B>\u0628\u0640</B>"_s << 3 << 2 << QFontDatabase::Arabic;
     QTest::newRow("zero width joiner")
             << u"x\u200d\u0628\u200d"_s << 0 << 4 << QFontDatabase::Arabic;
+    QTest::newRow("between lines") << u"a\n\u0628\u0627\nb"_s << 2 << 2 << QFontDatabase::Arabic;
     QTest::newRow("input method") << u"abc|\u304b\u306a"_s << 3 << 2 << QFontDatabase::Any;
 }
 
