@@ -12,12 +12,14 @@ BenchPlan fullPlan()
             .saveSizes = {10 * MiB, 50 * MiB},
             .memorySize = 50 * MiB,
             .oneLineSizes = {10 * KiB, 100 * KiB, 1 * MiB},
+            .pasteSizes = {1 * MiB, 10 * MiB},
             .clickRepetitions = 61,
             .saveRepetitions = 9,
             .startupRuns = 20,
             .memoryRuns = 3,
             .oneLineRuns = 5,
             .oneLineActions = 9,
+            .pasteActions = 3,
     };
 }
 
@@ -31,12 +33,14 @@ BenchPlan smokePlan()
             .saveSizes = {100 * KiB},
             .memorySize = 1 * MiB,
             .oneLineSizes = {10 * KiB},
+            .pasteSizes = {64 * KiB},
             .clickRepetitions = 1,
             .saveRepetitions = 1,
             .startupRuns = 1,
             .memoryRuns = 1,
             .oneLineRuns = 1,
             .oneLineActions = 1,
+            .pasteActions = 1,
     };
 }
 

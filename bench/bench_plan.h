@@ -20,12 +20,14 @@ struct BenchPlan
     std::vector<qsizetype> saveSizes;
     qsizetype memorySize;
     std::vector<qsizetype> oneLineSizes; // pages that are one line; see one_line_benchmarks.h
+    std::vector<qsizetype> pasteSizes; // pages of short lines pasted into the empty main box
     int clickRepetitions;
     int saveRepetitions;
     int startupRuns;
     int memoryRuns;
     int oneLineRuns; // child processes per figure
     int oneLineActions; // timed actions in each
+    int pasteActions; // timed pastes in each of those children
 };
 
 BenchPlan fullPlan();

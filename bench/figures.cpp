@@ -163,6 +163,27 @@ std::vector<FigureRow> registerFigures(const BenchPlan &plan)
         }
     }
 
+    // A paste of short lines into the empty main box, against the same paste into a stock editor.
+    for (const qsizetype size : plan.pasteSizes) {
+        const auto name = [size](const char *role) {
+            return benchmarkName(
+                    QStringLiteral("paste %1 %2").arg(QLatin1String(role), sizeName(size)));
+        };
+        for (const char *role : {"tagwright", "floor"}) {
+            registerTimed(name(role), plan.oneLineRuns,
+                          [=, actions = plan.pasteActions](benchmark::State &state) {
+                              benchmarkOneLine(state, role, "paste", size, actions);
+                          });
+        }
+        rows.push_back({QStringLiteral("paste of %1 in short lines").arg(sizeName(size)),
+                        name("tagwright"),
+                        name("floor"),
+                        {},
+                        {},
+                        false,
+                        1.2});
+    }
+
     const qsizetype memorySize = plan.memorySize;
     registerTimed("memory tagwright", plan.memoryRuns, [memorySize](benchmark::State &state) {
         benchmarkMemory(state, "tagwright", memorySize);

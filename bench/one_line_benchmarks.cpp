@@ -8,8 +8,10 @@
 #include "sample_text.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocument>
@@ -82,18 +84,24 @@ std::vector<double> measure(const QString &role, const QString &action, qsizetyp
                             int count)
 {
     const bool click = action == QLatin1String("click");
-    if (!click && action != QLatin1String("key"))
+    const bool paste = action == QLatin1String("paste");
+    if (!click && !paste && action != QLatin1String("key"))
         return {};
+    if (paste)
+        QGuiApplication::clipboard()->setText(sampleText(pageSize));
+    const qsizetype lineSize = paste ? 0 : pageSize; // a paste goes into an empty box
     const auto typeLetter = [](QPlainTextEdit *box) { QTest::keyClick(box, Qt::Key_A); };
     if (role == QLatin1String("tagwright")) {
         Form1 form;
         QPlainTextEdit *hmbox = boxOf(form, "hmbox");
-        if (!prepare(&form, hmbox, pageSize))
+        if (!prepare(&form, hmbox, lineSize))
             return {};
         QAbstractButton *bold = buttonOf(form, "cmdBold", 0);
         return timeActions(hmbox, count, [&] {
             if (click)
                 QTest::mouseClick(bold, Qt::LeftButton);
+            else if (paste)
+                hmbox->paste();
             else
                 typeLetter(hmbox);
         });
@@ -102,12 +110,14 @@ std::vector<double> measure(const QString &role, const QString &action, qsizetyp
         const ControlPlacement &hmbox = placementOf("hmbox", -1);
         QPlainTextEdit box;
         box.resize(pixels(hmbox.width), pixels(hmbox.height));
-        if (!prepare(&box, &box, pageSize))
+        if (!prepare(&box, &box, lineSize))
             return {};
         const QString caption = QString::fromUtf8(placementOf("cmdBold", 0).text);
         return timeActions(&box, count, [&] {
             if (click)
                 box.textCursor().insertText(caption);
+            else if (paste)
+                box.paste();
             else
                 typeLetter(&box);
         });

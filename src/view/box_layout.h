@@ -15,6 +15,7 @@ namespace BoxView {
 //   shaped. Only refinements such as kerning are lost.
 // - The line the last change ended in keeps its layout data, so the caret and the repaint
 //   that follow the change need not analyse and shape that whole line once more each.
+// The box gets a document of its own for this, holding the text and settings of the one it had.
 void setUpLayout(QPlainTextEdit *box);
 
 } // namespace BoxView

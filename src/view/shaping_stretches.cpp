@@ -10,8 +10,9 @@ namespace {
 
 // Whether a character is drawn right from the font's character map alone: letters of Latin,
 // Greek, Cyrillic and Chinese or Japanese, digits, punctuation and symbols. Marks typed as
-// characters of their own, joiners and other format characters, surrogate pairs (emoji and
-// their modifiers among them) and all other scripts need shaping. The box chooses this itself
+// characters of their own, joiners and other format characters, characters that join their
+// neighbours (the tatweel, though of no script of its own, among them), surrogate pairs (emoji
+// and their modifiers among them) and all other scripts need shaping. The box chooses this itself
 // rather than leaving it to Qt, whose own choice of scripts it shapes regardless leaves out
 // Arabic and Thai, among others.
 bool drawnRightUnshaped(QChar character)
@@ -22,6 +23,8 @@ bool drawnRightUnshaped(QChar character)
         return false;
     // The halfwidth sound marks are letters, but extend the katakana before them.
     if (character.unicode() == 0xFF9E || character.unicode() == 0xFF9F)
+        return false;
+    if (character.joiningType() != QChar::Joining_None)
         return false;
     switch (character.category()) {
     case QChar::Mark_NonSpacing:
