@@ -91,6 +91,13 @@ void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
     QTest::newRow("ISO-2022-JP, back to ASCII for text, references and the end")
             << "ISO-2022-JP"_ba << u"\u65e5a\u672c\u20ac\u65e5\x1b"_s
             << "\x1b$BF|\x1b(Ba\x1b$BK\\\x1b(B&#8364;\x1b$BF|\x1b(B&#27;"_ba;
+    // glibc has bytes for these that browsers read as other characters.
+    QTest::newRow("KOI8-U box drawings browsers read as letters")
+            << "KOI8-U"_ba << u"\u255d\u256c\u0454"_s << "&#9565;&#9580;\xa4"_ba;
+    QTest::newRow("EUC-JP cent, pound and not sign, read full-width")
+            << "EUC-JP"_ba << u"\u00a2\u00a3\u00ac\u65e5"_s << "&#162;&#163;&#172;\xc6\xfc"_ba;
+    QTest::newRow("ISO-2022-JP cent after an ideograph")
+            << "ISO-2022-JP"_ba << u"\u65e5\u00a2"_s << "\x1b$BF|\x1b(B&#162;"_ba;
 }
 
 void tst_PageEncoding::encodesAsTheCodePageHoldsIt()

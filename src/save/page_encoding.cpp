@@ -15,6 +15,7 @@
 #include <langinfo.h>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -146,6 +147,22 @@ void appendUtf8(QByteArray &out, const char16_t *from, const char16_t *end)
     out.resize(reinterpret_cast<char *>(destination) - out.constData());
 }
 
+// Characters that glibc writes as bytes a browser reads as another character: glibc's tables
+// for these codesets are older than the Encoding Standard's (checked against Chromium). They are
+// written as references, so that the page shows what was typed.
+std::u16string_view readOtherwiseByBrowsers(const QByteArray &codeset)
+{
+    if (codeset == "KOI8-U")
+        return u"\u255D\u256C"; // ╝ ╬ at 0xAE and 0xBE, which browsers read as ў Ў
+    if (codeset == "MAC-CYRILLIC")
+        return u"\u00A4"; // ¤ at 0xFF, which browsers read as €
+    if (codeset == "MACINTOSH")
+        return u"\u0394\uE01E"; // Δ at 0xC6 and a private character at 0xF0: ∆ and U+F8FF
+    if (codeset == "EUC-JP" || codeset == "ISO-2022-JP")
+        return u"\u00A2\u00A3\u00AC"; // ¢ £ ¬, which browsers read as their full-width forms
+    return {};
+}
+
 } // namespace
 
 // UTF-8 is written here directly: it holds every character. Any other codeset goes through
@@ -174,6 +191,7 @@ struct PageEncoder::State
     {
         if (utf8)
             return;
+        readOtherwise = readOtherwiseByBrowsers(codeset);
         converter.emplace(codeset);
         classifier.emplace(codeset);
         decoder.emplace(codeset, true);
@@ -276,8 +294,10 @@ struct PageEncoder::State
         if (!block)
             block = std::make_unique<Block>(); // every entry unknown
         std::uint32_t &entry = (*block)[character & 0xFF];
-        if (entry == unknown)
-            entry = classify(character);
+        if (entry == unknown) {
+            entry = readOtherwise.find(character) == std::u16string_view::npos ? classify(character)
+                                                                               : reference;
+        }
         if (entry >= bytes) {
             endShift();
             const std::uint32_t count = entry / bytes;
@@ -331,6 +351,7 @@ struct PageEncoder::State
     std::optional<Converter> converter;
     std::optional<Converter> classifier; // asked about single characters, apart from the state
     std::optional<Converter> decoder; // reads the classifier's bytes back
+    std::u16string_view readOtherwise; // written as references all the same
     bool shifts = false; // the codeset keeps a state
     bool shifted = false; // the converter may be out of its first state
     std::array<std::unique_ptr<Block>, 256> blocks;
