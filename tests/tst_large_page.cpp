@@ -5,8 +5,8 @@
 // page built by clicking is one long line, which the main box lays out in its own, cheaper
 // way; the last tests check that it still shows what a stock box shows, after edits too.
 
-#include "save/page_encoding.h"
-#include "save/page_file.h"
+#include "save/encoding/page_encoding.h"
+#include "save/file/page_file.h"
 #include "text/text_box.h"
 #include "window_fixture.h"
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/charset_declaration.h"
-#include "save/page_charset.h"
-#include "save/page_encoding.h"
+#include "save/encoding/charset_declaration.h"
+#include "save/encoding/page_charset.h"
+#include "save/encoding/page_encoding.h"
 
 #include <QTest>
 

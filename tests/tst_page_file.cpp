@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/page_file.h"
-#include "save/page_write_decision.h"
+#include "save/file/page_file.h"
+#include "save/file/page_write_decision.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>

@@ -10,8 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Ties the window to its installed desktop entry and icon (TAGWRIGHT_APP_ID comes from
-    // desktop/CMakeLists.txt), so the desktop shows the program's own name and icon for it.
+    // Ties the window to its installed desktop entry and icon (TAGWRIGHT_APP_ID, from the
+    // build), so the desktop shows the program's own name and icon for it.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAGWRIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TAGWRIGHT_APP_ID)));
     loadTranslations(app, QLocale::system().uiLanguages());

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/save_command.h"
 
-#include "save/charset_declaration.h"
 #include "save/common_dialog.h"
-#include "save/page_charset.h"
-#include "save/page_encoding.h"
-#include "save/page_file.h"
+#include "save/encoding/charset_declaration.h"
+#include "save/encoding/page_charset.h"
+#include "save/encoding/page_encoding.h"
+#include "save/file/page_file.h"
 #include "text/text_box.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/text_box.h"
 
-#include "text/ascii.h"
+#include "save/encoding/ascii.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

@@ -19,9 +19,9 @@
 // the prescan finds is the page's answer, a text without "meta" declares nothing, and the
 // editor's line separators read as CR LF.
 
-#include "save/charset_declaration.h"
-#include "save/page_charset.h"
-#include "save/page_encoding.h"
+#include "save/encoding/charset_declaration.h"
+#include "save/encoding/page_charset.h"
+#include "save/encoding/page_encoding.h"
 
 #include <QByteArray>
 #include <QString>

@@ -11,7 +11,7 @@
 
 #include "app/form1.h"
 #include "box_text.h"
-#include "save/page_encoding.h"
+#include "save/encoding/page_encoding.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/page_encoding.h"
+#include "save/encoding/page_encoding.h"
 
 #include <QDir>
 #include <QFile>

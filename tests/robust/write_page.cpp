@@ -4,8 +4,8 @@
 // does, prints "writing", writes it to PATH and prints "written". The test kills it with
 // SIGKILL at chosen moments in between.
 
-#include "save/page_encoding.h"
-#include "save/page_file.h"
+#include "save/encoding/page_encoding.h"
+#include "save/file/page_file.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/write_all.h"
+#include "save/file/write_all.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/page_write_decision.h"
+#include "save/file/page_write_decision.h"
 
-#include "save/system_reason.h"
+#include "save/file/system_reason.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "save/page_file.h"
+#include "save/file/page_file.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/page_file.h"
+#include "save/file/page_file.h"
 
-#include "save/page_identity.h"
-#include "save/page_in_place.h"
-#include "save/page_write_decision.h"
-#include "save/system_reason.h"
-#include "save/write_all.h"
+#include "save/file/page_identity.h"
+#include "save/file/page_in_place.h"
+#include "save/file/page_write_decision.h"
+#include "save/file/system_reason.h"
+#include "save/file/write_all.h"
 
 #include <QCoreApplication>
 #include <QFile>

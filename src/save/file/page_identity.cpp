@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/page_identity.h"
+#include "save/file/page_identity.h"
 
 #include <QByteArrayList>
 

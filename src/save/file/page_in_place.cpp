@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/page_in_place.h"
+#include "save/file/page_in_place.h"
 
-#include "save/system_reason.h"
-#include "save/write_all.h"
+#include "save/file/system_reason.h"
+#include "save/file/write_all.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/page_encoding.h"
+#include "save/encoding/page_encoding.h"
 
-#include "text/ascii.h"
+#include "save/encoding/ascii.h"
 
 #include <array>
 #include <bit>
