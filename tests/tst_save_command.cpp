@@ -300,11 +300,37 @@ void tst_SaveCommand::failedSaveSpeaksTheUsersLanguage_data()
     QTest::newRow("German") << QStringList{u"de-DE"_s} << german << inGerman;
     QTest::newRow("French") << QStringList{u"fr-FR"_s} << QLocale(QLocale::French, QLocale::France)
                             << u"La page n'a pas pu \u00eatre enregistr\u00e9e dans"_s;
-    QTest::newRow("Spanish, which only Qt speaks: English")
-            << QStringList{u"es-ES"_s} << english << inEnglish;
+    QTest::newRow("Welsh, which neither speaks: English")
+            << QStringList{u"cy-GB"_s} << english << inEnglish;
     QTest::newRow("Frisian, which neither speaks, then German")
             << QStringList{u"fy"_s, u"de"_s} << german << inGerman;
     QTest::newRow("English, then German") << QStringList{u"en"_s, u"de"_s} << english << inEnglish;
+
+    // A row for each of Tagwright's catalogs and each of Qt's, so that a language Qt speaks
+    // and Tagwright does not fails. English is the text both are written in.
+    const auto languagesIn = [](const QString &folder, const QString &prefix) {
+        QStringList languages;
+        for (const QString &name : QDir(folder).entryList({prefix + u"_*.qm"_s}))
+            languages << name.sliced(prefix.size() + 1).chopped(3); // prefix_LANGUAGE.qm
+        return languages;
+    };
+    QStringList catalogs
+            = languagesIn(u":/i18n"_s, u"tagwright"_s)
+              + languagesIn(QLibraryInfo::path(QLibraryInfo::TranslationsPath), u"qtbase"_s);
+    catalogs.removeAll(u"en"_s);
+    catalogs.sort();
+    catalogs.removeDuplicates();
+    for (const QString &language : std::as_const(catalogs)) {
+        QTranslator catalog;
+        const QString message
+                = catalog.load(u":/i18n/tagwright_"_s + language)
+                          ? catalog.translate("saveMainBox",
+                                              "The page could not be saved to\n%1\n\n%2")
+                                    .section(u'\n', 0, 0)
+                          : QString();
+        QTest::addRow("catalog %s", qPrintable(language))
+                << QStringList{language} << QLocale(language) << message;
+    }
 }
 
 void tst_SaveCommand::failedSaveSpeaksTheUsersLanguage()
@@ -312,32 +338,50 @@ void tst_SaveCommand::failedSaveSpeaksTheUsersLanguage()
     QFETCH(QStringList, languages);
     QFETCH(QLocale, spoken);
     QFETCH(QString, message);
+    QVERIFY2(!message.isEmpty(),
+             "Qt speaks it and Tagwright does not: translations/tagwright_*.ts");
     // Qt's catalog, read on its own, says how Qt's texts must read in this language.
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     QTranslator qtCatalog;
-    if (spoken.language() != QLocale::English
-        && !qtCatalog.load(spoken, u"qtbase"_s, u"_"_s, qtFolder)) {
-        QSKIP(qPrintable(u"Qt's %1 translation (qtbase_*.qm, from qt6-translations-l10n) is "
-                         "not installed in %2"_s.arg(QLocale::languageToString(spoken.language()),
-                                                     qtFolder)));
-    }
+    const bool qtSpeaksIt = spoken.language() == QLocale::English
+                            || qtCatalog.load(spoken, u"qtbase"_s, u"_"_s, qtFolder);
     const auto qtText = [&qtCatalog](const char *context, const char *source) {
         const QString translated = qtCatalog.translate(context, source);
         return translated.isEmpty() ? QString::fromLatin1(source) : translated;
     };
+    // The window starts in this language with the table's places and captions, as in English.
+    const auto places = [this] {
+        QList<QRect> geometries;
+        for (const QWidget *control : m_window.form()->findChildren<QWidget *>())
+            geometries << control->geometry();
+        return geometries;
+    };
+    const QList<QRect> inEnglish = places();
+    const QImage drawn = m_window.form()->grab().toImage();
     loadTranslations(*qApp, languages);
+    m_window.close();
+    QVERIFY(m_window.open());
+    QCOMPARE(places(), inEnglish);
+    QVERIFY(m_window.form()->grab().toImage() == drawn);
 
     ModalCatcher catcher;
     saveTo(path(u"missing/page.html"_s));
     QCOMPARE(catcher.caught(), 1);
     QVERIFY2(catcher.lastText().startsWith(message + u'\n' + path(u"missing/page.html"_s)),
              qPrintable(catcher.lastText()));
+    if (!qtSpeaksIt) {
+        QSKIP(qPrintable(u"Qt's %1 translation (qtbase_*.qm, from qt6-translations-l10n) is "
+                         "not installed in %2"_s.arg(QLocale::languageToString(spoken.language()),
+                                                     qtFolder)));
+    }
     QCOMPARE(catcher.lastButtons(), QStringList{qtText("QPlatformTheme", "OK")});
     // The main box's context menu is Qt's too.
     const std::unique_ptr<QMenu> menu(box("hmbox")->createStandardContextMenu());
     auto *selectAll = menu->findChild<QAction *>(u"select-all"_s);
     QVERIFY(selectAll);
     QCOMPARE(selectAll->text().section(u'\t', 0, 0), qtText("QWidgetTextControl", "Select All"));
+    // Qt's windows read in the direction its catalog gives them, right to left in Arabic.
+    QCOMPARE(menu->isRightToLeft(), qtText("QGuiApplication", "QT_LAYOUT_DIRECTION") == u"RTL"_s);
 }
 
 QTEST_MAIN(tst_SaveCommand)

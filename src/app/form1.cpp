@@ -5,6 +5,7 @@
 #include "app/form1_accessible.h"
 #include "app/layout_scale.h"
 #include "app/run_command.h"
+#include "app/window_direction.h"
 #include "compose/image_link.h"
 #include "compose/tag_buttons.h"
 #include "compose/transfer.h"
@@ -36,6 +37,7 @@ Form1::Form1(QWidget *parent)
     std::vector<PlacedControl> controls;
     for (const ControlPlacement &placement : form1Layout())
         controls.push_back({&placement, createControl(placement)});
+    keepLeftToRight(*this);
     describeForScreenReaders();
     placeControls(controls);
 
