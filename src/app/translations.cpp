@@ -8,16 +8,18 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <memory>
+
 namespace {
 
-bool install(QCoreApplication &application, const QLocale &language, const QString &catalog,
-             const QString &folder)
+// A language's catalog, loaded but not yet installed.
+std::unique_ptr<QTranslator> loaded(const QLocale &language, const QString &catalog,
+                                    const QString &folder)
 {
-    auto *translator = new QTranslator(&application);
-    if (translator->load(language, catalog, QStringLiteral("_"), folder))
-        return QCoreApplication::installTranslator(translator);
-    delete translator;
-    return false;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(language, catalog, QStringLiteral("_"), folder))
+        return nullptr;
+    return translator;
 }
 
 } // namespace
@@ -28,9 +30,18 @@ void loadTranslations(QCoreApplication &application, const QStringList &language
         const QLocale language(name);
         if (language.language() == QLocale::English)
             return;
-        if (install(application, language, QStringLiteral("tagwright"), QStringLiteral(":/i18n"))) {
-            install(application, language, QStringLiteral("qtbase"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        // Spoken only where Qt's own catalog is there too, so the window never mixes two
+        // languages: Qt's Georgian, say, comes with Debian 13 but not with Debian 12.
+        std::unique_ptr<QTranslator> ours
+                = loaded(language, QStringLiteral("tagwright"), QStringLiteral(":/i18n"));
+        std::unique_ptr<QTranslator> qts
+                = loaded(language, QStringLiteral("qtbase"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (ours && qts) {
+            for (QTranslator *translator : {ours.release(), qts.release()}) {
+                translator->setParent(&application);
+                QCoreApplication::installTranslator(translator);
+            }
             return;
         }
     }
