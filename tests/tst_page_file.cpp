@@ -96,6 +96,8 @@ void tst_PageFile::decidesHowThePageIsWritten_data()
     row("file as parent", {.lookupError = ENOTDIR}, Refuse, "Not a directory");
     row("folder as path", {.kind = Folder}, Refuse, "directory");
     row("FIFO", {.kind = Device, .folderError = EACCES}, WriteIntoDevice);
+    row("disk", {.kind = BlockDevice}, Refuse, "It is a disk");
+    row("socket", {.kind = Socket}, Refuse, "It is a socket");
     row("file not writable", own([](PageFacts &f) { f.access = {}, f.openError = EACCES; }), Refuse,
         "not writable: Permission denied");
     row("own page", own([](PageFacts &) {}), Replace);
@@ -106,6 +108,9 @@ void tst_PageFile::decidesHowThePageIsWritten_data()
     row("own page, folder closed to new files", own([](PageFacts &f) { f.folderError = EACCES; }),
         WriteInPlace);
     row("own page, second name", own([](PageFacts &f) { f.names = 2; }), WriteInPlace);
+    row("own page, append-only folder", own([](PageFacts &f) { f.folderAppendOnly = true; }),
+        WriteInPlace);
+    row("new page, append-only folder", {.folderAppendOnly = true}, Create);
     row("own page, access list the new file did not take",
         own([](PageFacts &f) { f.replacementFailed = true; }), WriteInPlace);
     row("page of a group the user is in", own([](PageFacts &f) { f.ownedByUser = false; }),
