@@ -143,6 +143,7 @@ void lookUpFolder(PageLookup &lookup)
               && (attributes & FS_APPEND_FL) != 0;
 }
 
+// Looks up what is at the path, in its real folder, and opens a regular page there.
 PageLookup lookUp(const QString &path)
 {
     PageLookup lookup;
@@ -189,7 +190,7 @@ bool writeToDevice(const PageLocation &location,
                    const std::function<void(const PageSink &)> &produce, QString *reason)
 {
     OpenFile device(::openat(location.folder.descriptor(), location.name.constData(),
-                             O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+                             O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
     if (device.descriptor() < 0) {
         *reason = errno == ENXIO ? QCoreApplication::translate("writePageFile",
                                                                "No program is reading from it.")
