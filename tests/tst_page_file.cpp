@@ -28,6 +28,7 @@ private slots:
     void decidesHowThePageIsWritten();
 
     void writesThroughASymbolicLink();
+    void neverRenamesOverAFileSwappedIn();
     void keepsTheFilesPermissions();
     void writesIntoAFifoInPlace();
 
@@ -142,6 +143,24 @@ void tst_PageFile::writesThroughASymbolicLink()
     QVERIFY(QFileInfo(path(u"link.html"_s)).isSymLink());
     QCOMPARE(contents(path(u"real/page.html"_s)), "new"_ba);
     QCOMPARE(entries(m_dir->path()), QStringList({u"link.html"_s, u"real"_s, u"real/page.html"_s}));
+}
+
+void tst_PageFile::neverRenamesOverAFileSwappedIn()
+{
+    put(path(u"page.html"_s), "the page"_ba);
+    put(path(u"other.html"_s), "another file"_ba);
+    QString reason;
+    // Another program puts its file in the page's place while the new page is written.
+    const bool written = writePageFile(
+            path(u"page.html"_s),
+            [&](const PageSink &write) {
+                write("new"_ba);
+                ::rename(qPrintable(path(u"other.html"_s)), qPrintable(path(u"page.html"_s)));
+            },
+            &reason);
+    QVERIFY(!written && reason.contains(u"swapped"_s));
+    QCOMPARE(contents(path(u"page.html"_s)), "another file"_ba);
+    QCOMPARE(entries(m_dir->path()), QStringList{u"page.html"_s});
 }
 
 void tst_PageFile::keepsTheFilesPermissions()
