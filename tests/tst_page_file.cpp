@@ -28,6 +28,7 @@ private slots:
     void decidesHowThePageIsWritten();
 
     void writesThroughASymbolicLink();
+    void neverRenamesOverAFileSwappedIn();
     void keepsTheFilesPermissions();
     void writesIntoAFifoInPlace();
 
@@ -96,6 +97,8 @@ void tst_PageFile::decidesHowThePageIsWritten_data()
     row("file as parent", {.lookupError = ENOTDIR}, Refuse, "Not a directory");
     row("folder as path", {.kind = Folder}, Refuse, "directory");
     row("FIFO", {.kind = Device, .folderError = EACCES}, WriteIntoDevice);
+    row("disk", {.kind = BlockDevice}, Refuse, "It is a disk");
+    row("socket", {.kind = Socket}, Refuse, "It is a socket");
     row("file not writable", own([](PageFacts &f) { f.access = {}, f.openError = EACCES; }), Refuse,
         "not writable: Permission denied");
     row("own page", own([](PageFacts &) {}), Replace);
@@ -106,6 +109,9 @@ void tst_PageFile::decidesHowThePageIsWritten_data()
     row("own page, folder closed to new files", own([](PageFacts &f) { f.folderError = EACCES; }),
         WriteInPlace);
     row("own page, second name", own([](PageFacts &f) { f.names = 2; }), WriteInPlace);
+    row("own page, append-only folder", own([](PageFacts &f) { f.folderAppendOnly = true; }),
+        WriteInPlace);
+    row("new page, append-only folder", {.folderAppendOnly = true}, Create);
     row("own page, access list the new file did not take",
         own([](PageFacts &f) { f.replacementFailed = true; }), WriteInPlace);
     row("page of a group the user is in", own([](PageFacts &f) { f.ownedByUser = false; }),
@@ -137,6 +143,24 @@ void tst_PageFile::writesThroughASymbolicLink()
     QVERIFY(QFileInfo(path(u"link.html"_s)).isSymLink());
     QCOMPARE(contents(path(u"real/page.html"_s)), "new"_ba);
     QCOMPARE(entries(m_dir->path()), QStringList({u"link.html"_s, u"real"_s, u"real/page.html"_s}));
+}
+
+void tst_PageFile::neverRenamesOverAFileSwappedIn()
+{
+    put(path(u"page.html"_s), "the page"_ba);
+    put(path(u"other.html"_s), "another file"_ba);
+    QString reason;
+    // Another program puts its file in the page's place while the new page is written.
+    const bool written = writePageFile(
+            path(u"page.html"_s),
+            [&](const PageSink &write) {
+                write("new"_ba);
+                ::rename(qPrintable(path(u"other.html"_s)), qPrintable(path(u"page.html"_s)));
+            },
+            &reason);
+    QVERIFY(!written && reason.contains(u"swapped"_s));
+    QCOMPARE(contents(path(u"page.html"_s)), "another file"_ba);
+    QCOMPARE(entries(m_dir->path()), QStringList{u"page.html"_s});
 }
 
 void tst_PageFile::keepsTheFilesPermissions()

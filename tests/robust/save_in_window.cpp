@@ -6,7 +6,7 @@
 //   error box: the message shown, or "none"
 //   text kept: yes or no (the main box still holds the pasted page)
 //   earlier file: intact, new page, changed, gone or none (what PATH held before the save)
-//   stray files: names left beside PATH that were not there before, or "none"
+//   stray files: names but PATH's left beside it that were not there before, or "none"
 // Run as a child process so that a test can give it another user, a small disk or a kill.
 
 #include "app/form1.h"
@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
                                                                        : QStringLiteral("changed"));
     QStringList stray;
     for (const QString &entry : folderEntries(path)) {
-        if (!entriesBefore.contains(entry))
+        if (!entriesBefore.contains(entry) && entry != QFileInfo(path).fileName())
             stray << entry;
     }
     report("stray files", stray.isEmpty() ? QStringLiteral("none") : stray.join(u", "));

@@ -2,22 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/file/page_file.h"
 
+#include "save/file/file_descriptor.h"
 #include "save/file/page_identity.h"
 #include "save/file/page_in_place.h"
+#include "save/file/page_location.h"
+#include "save/file/page_replacement.h"
 #include "save/file/page_write_decision.h"
 #include "save/file/system_reason.h"
 #include "save/file/write_all.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <optional>
 #include <pthread.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -56,34 +60,6 @@ private:
     bool m_wasPending = false;
 };
 
-// Closes the file it holds on every way out, a throwing producer's among them.
-class OpenFile
-{
-public:
-    explicit OpenFile(int descriptor)
-        : m_descriptor(descriptor)
-    { }
-    ~OpenFile()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    OpenFile(const OpenFile &) = delete;
-    OpenFile &operator=(const OpenFile &) = delete;
-
-    int descriptor() const { return m_descriptor; }
-    // Closes it now; returns the reason close() gave, or 0.
-    int close()
-    {
-        const int result = ::close(m_descriptor);
-        m_descriptor = -1;
-        return result == 0 || errno == EINTR ? 0 : errno;
-    }
-
-private:
-    int m_descriptor;
-};
-
 // Writes what produce hands over to file, where it stands; returns 0, or the errno of the
 // write that failed, after which produce is told to stop.
 int writeProduced(int file, const std::function<void(const PageSink &)> &produce)
@@ -95,14 +71,126 @@ int writeProduced(int file, const std::function<void(const PageSink &)> &produce
     return error;
 }
 
-// A FIFO, a device or a socket is written in place: a new file renamed over it would
+// What a save finds at its path: where the page lies, the facts the decision is made from
+// and the page itself, opened once, so that what is written is the file that was looked at.
+struct PageLookup
+{
+    PageLocation location;
+    PageFacts facts;
+    OpenFile page; // a regular page, where it opened
+    struct stat status = {}; // of what is at the path
+    bool swapped = false; // the page opened is not the file looked up
+};
+
+PageKind kindOf(mode_t mode)
+{
+    return S_ISREG(mode)    ? PageKind::RegularFile
+           : S_ISDIR(mode)  ? PageKind::Folder
+           : S_ISBLK(mode)  ? PageKind::BlockDevice
+           : S_ISSOCK(mode) ? PageKind::Socket
+                            : PageKind::Device;
+}
+
+// Whether the user may give a file this group: root any, others one they are in.
+bool mayGiveGroup(gid_t group)
+{
+    if (geteuid() == 0 || getegid() == group)
+        return true;
+    std::vector<gid_t> groups(size_t(std::max(::getgroups(0, nullptr), 0)));
+    groups.resize(size_t(std::max(::getgroups(int(groups.size()), groups.data()), 0)));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
+// Opens the regular page for writing, and for reading too where it may be read.
+void openPage(PageLookup &lookup)
+{
+    constexpr int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW;
+    const int folder = lookup.location.folder.descriptor();
+    const char *name = lookup.location.name.constData();
+    PageFacts &facts = lookup.facts;
+    lookup.page = OpenFile(::openat(folder, name, O_RDWR | flags));
+    facts.access = PageAccess::ReadWrite;
+    if (lookup.page.descriptor() < 0 && errno == EACCES) {
+        lookup.page = OpenFile(::openat(folder, name, O_WRONLY | flags));
+        facts.access = PageAccess::WriteOnly;
+    }
+    if (lookup.page.descriptor() < 0) {
+        facts.access = PageAccess::None;
+        facts.openError = errno;
+        return;
+    }
+    struct stat opened = {};
+    lookup.swapped = ::fstat(lookup.page.descriptor(), &opened) != 0 || !S_ISREG(opened.st_mode)
+                     || opened.st_dev != lookup.status.st_dev
+                     || opened.st_ino != lookup.status.st_ino;
+    lookup.status = opened;
+    facts.names = opened.st_nlink;
+    facts.ownedByUser = opened.st_uid == geteuid();
+    facts.groupGivable = mayGiveGroup(opened.st_gid);
+}
+
+// Whether the user may add a file to the page's folder, and rename it there: not in a folder
+// that keeps every name it has (append-only), whose attribute is read where it may be.
+void lookUpFolder(PageLookup &lookup)
+{
+    const int folder = lookup.location.folder.descriptor();
+    lookup.facts.folderError = ::faccessat(folder, ".", W_OK | X_OK, AT_EACCESS) == 0 ? 0 : errno;
+    const OpenFile readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    int attributes = 0;
+    lookup.facts.folderAppendOnly
+            = readable.descriptor() >= 0
+              && ::ioctl(readable.descriptor(), FS_IOC_GETFLAGS, &attributes) == 0
+              && (attributes & FS_APPEND_FL) != 0;
+}
+
+// Looks up what is at the path, in its real folder, and opens a regular page there.
+PageLookup lookUp(const QString &path)
+{
+    PageLookup lookup;
+    lookup.location = locatePage(QFile::encodeName(path));
+    PageFacts &facts = lookup.facts;
+    if (lookup.location.error != 0) {
+        facts.lookupError = lookup.location.error;
+        return lookup;
+    }
+    if (::fstatat(lookup.location.folder.descriptor(), lookup.location.name.constData(),
+                  &lookup.status, AT_SYMLINK_NOFOLLOW)
+        != 0)
+        facts.lookupError = errno == ENOENT ? 0 : errno;
+    else
+        facts.kind = kindOf(lookup.status.st_mode);
+    if (facts.kind == PageKind::RegularFile)
+        openPage(lookup);
+    if (facts.kind == PageKind::Nothing || facts.kind == PageKind::RegularFile)
+        lookUpFolder(lookup);
+    return lookup;
+}
+
+// The decision, with the new file made where it is to create or replace the page. A new
+// file that cannot take the page's group, mode, access list and other attributes cannot
+// stand in for it: the decision is then asked again, and the page is written in place.
+PageWrite decideWithReplacement(PageLookup &lookup, std::optional<PageReplacement> &replacement)
+{
+    const PageWrite decision = decidePageWrite(lookup.facts);
+    if (decision.way != PageWriteWay::Create && decision.way != PageWriteWay::Replace)
+        return decision;
+    replacement.emplace(lookup.location.folder.descriptor(), lookup.location.name);
+    if (decision.way == PageWriteWay::Create
+        || takePageIdentity(replacement->descriptor(), lookup.page.descriptor()))
+        return decision;
+    replacement.reset();
+    lookup.facts.replacementFailed = true;
+    return decidePageWrite(lookup.facts);
+}
+
+// A FIFO or a character device is written in place: a new file renamed over it would
 // replace it. It is opened without waiting, so a FIFO that no program reads from fails at
 // once instead of freezing the window.
-bool writeToDevice(const QString &path, const std::function<void(const PageSink &)> &produce,
-                   QString *reason)
+bool writeToDevice(const PageLocation &location,
+                   const std::function<void(const PageSink &)> &produce, QString *reason)
 {
-    OpenFile device(::open(QFile::encodeName(path).constData(),
-                           O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    OpenFile device(::openat(location.folder.descriptor(), location.name.constData(),
+                             O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
     if (device.descriptor() < 0) {
         *reason = errno == ENXIO ? QCoreApplication::translate("writePageFile",
                                                                "No program is reading from it.")
@@ -122,74 +210,23 @@ bool writeToDevice(const QString &path, const std::function<void(const PageSink 
     return true;
 }
 
-// Writes the page into the new file beside the path, syncs it to disk and renames it there,
-// so a failure leaves the earlier file whole. A symbolic link is written through.
-bool writeReplacement(QSaveFile &file, const std::function<void(const PageSink &)> &produce,
-                      QString *reason)
+// Writes the page into the new file, syncs it to disk and only then gives it the page's name
+// (page_replacement.h), so a failure leaves the earlier file whole. The bytes meet the one
+// write loop, so a full disk shows at the write that meets it; a failing sync is an error.
+bool writeReplacement(PageReplacement &file, const struct stat *earlier,
+                      const std::function<void(const PageSink &)> &produce, QString *reason)
 {
-    // The bytes go straight to the new file's descriptor, so that they meet the one write
-    // loop and a full disk shows at the write that meets it, and the file is synced here:
-    // QSaveFile::commit() does not report a failing sync to disk and would rename a page
-    // whose data may never reach the disk over the earlier one. Should produce throw,
-    // the unfinished file is dropped with the QSaveFile and the earlier one stays.
-    const int descriptor = int(file.handle());
-    int error = writeProduced(descriptor, produce);
-    if (error == 0 && ::fsync(descriptor) != 0)
+    if (file.descriptor() < 0) {
+        *reason = systemReason(file.openError());
+        return false;
+    }
+    int error = writeProduced(file.descriptor(), produce);
+    if (error == 0 && ::fsync(file.descriptor()) != 0)
         error = errno;
-    if (error != 0) {
-        *reason = systemReason(error);
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-// The file a save at path writes, with symbolic links followed as QSaveFile follows them,
-// so that the folder looked at is the one a new file is made in.
-QString finalPath(const QString &path)
-{
-    QFileInfo file(path);
-    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
-        file.setFile(file.symLinkTarget());
-    return file.filePath();
-}
-
-// Why the user may not add a file to the folder path is in, or 0.
-int folderError(const QString &path)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(finalPath(path)).absolutePath());
-    return ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) == 0 ? 0 : errno;
-}
-
-// Whether the user may give a file this group: root any, others one they are in.
-bool mayGiveGroup(gid_t group)
-{
-    if (geteuid() == 0 || getegid() == group)
-        return true;
-    std::vector<gid_t> groups(size_t(std::max(::getgroups(0, nullptr), 0)));
-    groups.resize(size_t(std::max(::getgroups(int(groups.size()), groups.data()), 0)));
-    return std::find(groups.begin(), groups.end(), group) != groups.end();
-}
-
-// Opens the regular page for writing, and for reading too where it may be read.
-int openPage(const QByteArray &name, PageFacts *facts)
-{
-    constexpr int flags = O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    int descriptor = ::open(name.constData(), O_RDWR | flags);
-    facts->access = PageAccess::ReadWrite;
-    if (descriptor < 0 && errno == EACCES) {
-        descriptor = ::open(name.constData(), O_WRONLY | flags);
-        facts->access = PageAccess::WriteOnly;
-    }
-    if (descriptor < 0) {
-        facts->access = PageAccess::None;
-        facts->openError = errno;
-    }
-    return descriptor;
+    const QString failure = error != 0 ? systemReason(error) : file.commit(earlier);
+    if (!failure.isEmpty())
+        *reason = failure;
+    return failure.isEmpty();
 }
 
 } // namespace
@@ -203,63 +240,27 @@ bool writePageFile(const QString &path, const QByteArray &bytes, QString *reason
 bool writePageFile(const QString &path, const std::function<void(const PageSink &)> &produce,
                    QString *reason)
 {
-    const QByteArray name = QFile::encodeName(path);
-    PageFacts facts;
-    struct stat checked = {};
-    if (::stat(name.constData(), &checked) != 0) // through a symbolic link
-        facts.lookupError = errno == ENOENT ? 0 : errno;
-    else
-        facts.kind = S_ISREG(checked.st_mode)   ? PageKind::RegularFile
-                     : S_ISDIR(checked.st_mode) ? PageKind::Folder
-                                                : PageKind::Device;
-
-    // An existing page is opened once, and what is written is the file that was looked at.
-    OpenFile page(facts.kind == PageKind::RegularFile ? openPage(name, &facts) : -1);
-    if (page.descriptor() >= 0) {
-        struct stat opened = {};
-        if (::fstat(page.descriptor(), &opened) != 0 || !S_ISREG(opened.st_mode)
-            || opened.st_dev != checked.st_dev || opened.st_ino != checked.st_ino) {
-            *reason = QCoreApplication::translate("writePageFile",
-                                                  "The file was swapped for another while it "
-                                                  "was being saved; nothing was written.");
-            return false;
-        }
-        facts.names = opened.st_nlink;
-        facts.ownedByUser = opened.st_uid == geteuid();
-        facts.groupGivable = mayGiveGroup(opened.st_gid);
+    PageLookup lookup = lookUp(path);
+    if (lookup.swapped) {
+        *reason = swappedPageReason();
+        return false;
     }
-    if (facts.kind == PageKind::Nothing || facts.kind == PageKind::RegularFile)
-        facts.folderError = folderError(path);
-
-    for (;;) {
-        const PageWrite decision = decidePageWrite(facts);
-        switch (decision.way) {
-        case PageWriteWay::Refuse:
-            *reason = decision.reason;
-            return false;
-        case PageWriteWay::WriteIntoDevice:
-            return writeToDevice(path, produce, reason);
-        case PageWriteWay::WriteInPlace:
-            return writePageInPlace(page.descriptor(), facts.access == PageAccess::ReadWrite,
-                                    produce, reason);
-        case PageWriteWay::Create:
-        case PageWriteWay::Replace: {
-            // QSaveFile::handle() is the new file's descriptor (checked with Qt 6.4 and 6.8);
-            // were it not, no page would take its identity, and the access-list row of the
-            // save-failure table, which wants a new file, would fail.
-            QSaveFile file(path);
-            const bool opened = file.open(QIODevice::WriteOnly);
-            if (decision.way == PageWriteWay::Create && !opened) {
-                *reason = file.errorString();
-                return false;
-            }
-            if (decision.way == PageWriteWay::Create
-                || (opened && takePageIdentity(int(file.handle()), page.descriptor())))
-                return writeReplacement(file, produce, reason);
-            file.cancelWriting();
-            facts.replacementFailed = true; // and the decision is asked again
-            break;
-        }
-        }
+    std::optional<PageReplacement> replacement;
+    const PageWrite decision = decideWithReplacement(lookup, replacement);
+    switch (decision.way) {
+    case PageWriteWay::Refuse:
+        *reason = decision.reason;
+        return false;
+    case PageWriteWay::WriteIntoDevice:
+        return writeToDevice(lookup.location, produce, reason);
+    case PageWriteWay::WriteInPlace:
+        return writePageInPlace(lookup.page.descriptor(),
+                                lookup.facts.access == PageAccess::ReadWrite, produce, reason);
+    case PageWriteWay::Create:
+    case PageWriteWay::Replace:
+        break;
     }
+    return writeReplacement(*replacement,
+                            decision.way == PageWriteWay::Replace ? &lookup.status : nullptr,
+                            produce, reason);
 }

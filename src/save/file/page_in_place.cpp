@@ -6,7 +6,6 @@
 #include "save/file/write_all.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -62,79 +61,138 @@ QString notKept(const QString &failure)
             .arg(failure);
 }
 
-} // namespace
-
-bool writePageInPlace(int page, bool readable, const std::function<void(const PageSink &)> &produce,
-                      QString *reason)
+// The bytes produce hands over, counted.
+off_t countBytes(const std::function<void(const PageSink &)> &produce)
 {
     off_t size = 0;
     produce([&](QByteArrayView bytes) {
         size += bytes.size();
         return true;
     });
-    struct stat earlier = {};
-    QFile earlierFile;
-    if (::fstat(page, &earlier) != 0
-        || (readable
-            && !earlierFile.open(page, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                                 QFileDevice::DontCloseHandle))) {
-        *reason = readable ? earlierFile.errorString() : systemReason(errno);
-        return false;
+    return size;
+}
+
+// Reserves the new page's room on disk, so that a full disk fails here, before the earlier
+// page changes. fallocate(2) itself, not posix_fallocate(), which, where the file system
+// cannot reserve room, reads and rewrites a byte of every block instead: that fails on a page
+// opened write-only and races any other writer of the page. Such a file system is written
+// all the same, with the earlier bytes to fall back on. Returns 0, or why not.
+int reserveRoom(int page, off_t size)
+{
+    if (const int error = roomToOverwrite(page, size))
+        return error;
+    int result = 0;
+    do
+        result = size > 0 ? ::fallocate(page, 0, 0, size) : 0;
+    while (result != 0 && errno == EINTR);
+    return result == 0 || errno == EOPNOTSUPP || errno == EINVAL ? 0 : errno;
+}
+
+// The earlier page's bytes, read from the page just before they are overwritten or cut off,
+// where it may be read; so at most the earlier page is held, whole.
+class EarlierBytes
+{
+public:
+    EarlierBytes(int page, bool readable, off_t size)
+        : m_page(page)
+        , m_readable(readable)
+        , m_size(size)
+    { }
+
+    // Keeps the bytes up to end; returns 0, or why they could not be read.
+    int keepUpTo(off_t end)
+    {
+        const qint64 wanted = std::min<qint64>(end, m_size) - m_kept.size();
+        if (!m_readable || wanted <= 0)
+            return 0;
+        const qsizetype start = m_kept.size();
+        m_kept.resize(start + wanted);
+        for (qsizetype done = 0; done < wanted;) {
+            const ssize_t count = ::pread(m_page, m_kept.data() + start + done,
+                                          size_t(wanted - done), off_t(start + done));
+            if (count <= 0 && !(count < 0 && errno == EINTR)) {
+                m_kept.truncate(start + done);
+                return count < 0 ? errno : EIO;
+            }
+            done += std::max<ssize_t>(count, 0);
+        }
+        return 0;
     }
 
-    // A full disk fails here, before the earlier page changes. A file system that cannot
-    // reserve room is written all the same, with the earlier bytes to fall back on.
-    int reserved = roomToOverwrite(page, size);
-    if (reserved == 0 && size > 0)
-        reserved = ::posix_fallocate(page, 0, size);
-    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
-        // A reservation that ran out part of the way may have lengthened the file (ext4's
-        // does), so its earlier length is put back.
-        *reason = ::ftruncate(page, earlier.st_size) == 0 ? systemReason(reserved)
-                                                          : notPutBack(systemReason(reserved));
-        return false;
+    // Writes the earlier page back over the page; false where that failed.
+    bool putBack() const
+    {
+        off_t start = 0;
+        return writeAll(m_page, m_kept, &start) == 0 && ::ftruncate(m_page, m_size) == 0
+               && ::fsync(m_page) == 0;
     }
 
-    // The earlier bytes up to end, read before they are overwritten.
-    QByteArray kept;
-    const auto keepUpTo = [&](off_t end) {
-        const qint64 wanted = std::min<qint64>(end, earlier.st_size) - kept.size();
-        if (!readable || wanted <= 0)
-            return true;
-        const QByteArray bytes
-                = earlierFile.seek(kept.size()) ? earlierFile.read(wanted) : QByteArray();
-        kept += bytes;
-        return bytes.size() == wanted;
-    };
-    off_t offset = 0;
+    off_t size() const { return m_size; }
+
+private:
+    int m_page;
+    bool m_readable;
+    off_t m_size;
+    QByteArray m_kept;
+};
+
+// Writes what produce hands over from the page's start, keeping each earlier byte before it
+// is overwritten; *offset is where the writing got to. Returns why it failed, or nothing.
+QString writeKeeping(int page, EarlierBytes &earlier,
+                     const std::function<void(const PageSink &)> &produce, off_t *offset)
+{
     QString failure;
     produce([&](QByteArrayView bytes) {
-        if (failure.isEmpty() && !keepUpTo(offset + bytes.size()))
-            failure = earlierFile.errorString();
-        if (const int error = failure.isEmpty() ? writeAll(page, bytes, &offset) : 0)
+        if (const int error = earlier.keepUpTo(*offset + bytes.size()))
+            failure = systemReason(error);
+        else if (const int error = writeAll(page, bytes, offset))
             failure = systemReason(error);
         return failure.isEmpty();
     });
+    return failure;
+}
+
+// Keeps the earlier bytes past the new page's end, cuts them off and syncs the page to disk.
+QString finishWriting(int page, EarlierBytes &earlier, off_t end)
+{
+    if (const int error = earlier.keepUpTo(earlier.size()))
+        return systemReason(error);
+    return ::ftruncate(page, end) == 0 && ::fsync(page) == 0 ? QString() : systemReason(errno);
+}
+
+} // namespace
+
+bool writePageInPlace(int page, bool readable, const std::function<void(const PageSink &)> &produce,
+                      QString *reason)
+{
+    struct stat status = {};
+    if (::fstat(page, &status) != 0) {
+        *reason = systemReason(errno);
+        return false;
+    }
+    const off_t size = countBytes(produce);
+    if (const int error = reserveRoom(page, size)) {
+        // A reservation that ran out part of the way may have lengthened the file (ext4's
+        // does), so its earlier length is put back.
+        *reason = ::ftruncate(page, status.st_size) == 0 ? systemReason(error)
+                                                         : notPutBack(systemReason(error));
+        return false;
+    }
+
+    EarlierBytes earlier(page, readable, status.st_size);
+    off_t offset = 0;
+    QString failure = writeKeeping(page, earlier, produce, &offset);
     const bool written = failure.isEmpty();
-    if (written && !keepUpTo(earlier.st_size))
-        failure = earlierFile.errorString();
-    else if (written && (::ftruncate(page, offset) != 0 || ::fsync(page) != 0))
-        failure = systemReason(errno);
+    if (written)
+        failure = finishWriting(page, earlier, offset);
     if (failure.isEmpty())
         return true;
 
-    if (offset == 0 && !written) { // no byte of the page changed
-        *reason = ::ftruncate(page, earlier.st_size) == 0 ? failure : notPutBack(failure);
-        return false;
-    }
-    if (!readable) {
+    if (offset == 0 && !written) // no byte of the page changed
+        *reason = ::ftruncate(page, status.st_size) == 0 ? failure : notPutBack(failure);
+    else if (!readable)
         *reason = notKept(failure);
-        return false;
-    }
-    off_t start = 0;
-    *reason = writeAll(page, kept, &start) == 0 && ::ftruncate(page, earlier.st_size) == 0
-                              && ::fsync(page) == 0
-                      ? putBack(failure)
-                      : notPutBack(failure);
+    else
+        *reason = earlier.putBack() ? putBack(failure) : notPutBack(failure);
     return false;
 }

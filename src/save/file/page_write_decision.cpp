@@ -29,6 +29,12 @@ PageWrite decidePageWrite(const PageFacts &facts)
         return refuse(systemReason(EISDIR));
     case PageKind::Device:
         return {PageWriteWay::WriteIntoDevice, {}};
+    case PageKind::BlockDevice:
+        return refuse(QCoreApplication::translate(
+                "writePageFile", "It is a disk, not a file; a page is not written over a disk."));
+    case PageKind::Socket:
+        return refuse(QCoreApplication::translate(
+                "writePageFile", "It is a socket, not a file; a page cannot be written into it."));
     case PageKind::RegularFile:
         break;
     }
@@ -37,6 +43,7 @@ PageWrite decidePageWrite(const PageFacts &facts)
                               .arg(systemReason(facts.openError)));
     }
     const bool replaceable = facts.names == 1 && facts.ownedByUser && facts.groupGivable
-                             && facts.folderError == 0 && !facts.replacementFailed;
+                             && facts.folderError == 0 && !facts.folderAppendOnly
+                             && !facts.replacementFailed;
     return {replaceable ? PageWriteWay::Replace : PageWriteWay::WriteInPlace, {}};
 }

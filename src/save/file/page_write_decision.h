@@ -9,10 +9,12 @@
 // How a save writes its page, decided from what was looked up about the path, in this one
 // place. The writing follows from the answer.
 
-enum class PageKind { Nothing, RegularFile, Folder, Device }; // a device: also a FIFO, a socket
+// A device: a character device or a FIFO, written through; a disk is a block device.
+enum class PageKind { Nothing, RegularFile, Folder, Device, BlockDevice, Socket };
 enum class PageAccess { None, ReadWrite, WriteOnly }; // how the page opens for writing
 
-// What was looked up about the path (through symbolic links) before the save.
+// What was looked up about the path (through symbolic links, as the kernel follows them)
+// before the save.
 struct PageFacts
 {
     int lookupError = 0; // why stat() failed, where the reason was not that nothing is there
@@ -20,6 +22,7 @@ struct PageFacts
     PageAccess access = PageAccess::None;
     int openError = 0; // why the page does not open for writing
     int folderError = 0; // why the user may not add a file to its folder, or 0
+    bool folderAppendOnly = false; // its folder keeps every name it has: nothing is renamed over
     nlink_t names = 1; // names (hard links) of the page
     bool ownedByUser = false; // as a new file would be
     bool groupGivable = false; // the user may give a new file the page's group
@@ -45,5 +48,6 @@ struct PageWrite
 
 // A page is replaced only where the new file can become the same page to everyone else: it
 // has one name, the user owns it and may give the new file its group, and may add a file to
-// its folder. Any other page the user may write is written in place.
+// its folder and rename it there. Any other page the user may write is written in place. A
+// disk is never written over: a page saved there would overwrite what the disk holds.
 PageWrite decidePageWrite(const PageFacts &facts);
