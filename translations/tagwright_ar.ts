@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>الملف غير قابل للكتابة: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>إنه قرص وليس ملفًا؛ لا تُكتب صفحة فوق قرص.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>إنه مقبس وليس ملفًا؛ لا يمكن كتابة صفحة فيه.</translation>
+    </message>
 </context>
 </TS>

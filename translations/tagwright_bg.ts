@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>Във файла не може да се записва: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Това е диск, а не файл; страница не се записва върху диск.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Това е сокет, а не файл; в него не може да се запише страница.</translation>
+    </message>
 </context>
 </TS>

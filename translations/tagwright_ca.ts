@@ -61,5 +61,13 @@ No es permet llegir el fitxer, per això no se n&apos;ha pogut conservar el cont
         <source>The file is not writable: %1.</source>
         <translation>No es pot escriure al fitxer: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>És un disc, no pas un fitxer; una pàgina no s&apos;escriu damunt d&apos;un disc.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>És un sòcol, no pas un fitxer; no s&apos;hi pot escriure una pàgina.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ Soubor není dovoleno číst, proto nebylo možné zachovat jeho předchozí obs
         <source>The file is not writable: %1.</source>
         <translation>Do souboru nelze zapisovat: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Je to disk, ne soubor; stránka se přes disk nezapisuje.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Je to soket, ne soubor; stránku do něj nelze zapsat.</translation>
+    </message>
 </context>
 </TS>

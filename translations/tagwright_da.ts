@@ -61,5 +61,13 @@ Filen må ikke læses, så dens tidligere indhold kunne ikke bevares; filen kan 
         <source>The file is not writable: %1.</source>
         <translation>Filen er ikke skrivbar: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Det er en disk, ikke en fil; en side skrives ikke hen over en disk.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Det er en sokkel, ikke en fil; en side kan ikke skrives ind i den.</translation>
+    </message>
 </context>
 </TS>

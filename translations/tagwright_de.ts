@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <translation>%1.
 Die Datei darf nicht gelesen werden, daher konnte ihr früherer Inhalt nicht aufbewahrt werden; die Datei kann einen Teil der neuen Seite enthalten.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Das ist ein Datenträger, keine Datei; eine Seite wird nicht über einen Datenträger geschrieben.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Das ist ein Socket, keine Datei; eine Seite kann nicht hineingeschrieben werden.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ No se permite leer el fichero, así que no se pudo conservar su contenido anteri
         <source>The file is not writable: %1.</source>
         <translation>No se puede escribir en el fichero: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Es un disco, no un fichero; una página no se escribe encima de un disco.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Es un socket, no un fichero; no se puede escribir una página en él.</translation>
+    </message>
 </context>
 </TS>

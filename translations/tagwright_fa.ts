@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>پرونده قابل نوشتن نیست: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>این یک دیسک است، نه پرونده؛ صفحه روی دیسک نوشته نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>این یک سوکت است، نه پرونده؛ نمی‌توان صفحه‌ای در آن نوشت.</translation>
+    </message>
 </context>
 </TS>

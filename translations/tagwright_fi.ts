@@ -61,5 +61,13 @@ Tiedoston lukeminen ei ole sallittua, joten sen aiempaa sisältöä ei voitu sä
         <source>The file is not writable: %1.</source>
         <translation>Tiedostoon ei voi kirjoittaa: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Se on levy eikä tiedosto; sivua ei kirjoiteta levyn päälle.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Se on pistoke eikä tiedosto; sivua ei voi kirjoittaa siihen.</translation>
+    </message>
 </context>
 </TS>

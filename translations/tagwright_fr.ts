@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <translation>%1.
 Le fichier ne peut pas être lu, son contenu antérieur n&apos;a donc pas pu être conservé ; le fichier peut contenir une partie de la nouvelle page.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>C&apos;est un disque, pas un fichier ; une page n&apos;est pas écrite par-dessus un disque.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>C&apos;est un socket, pas un fichier ; une page ne peut pas y être écrite.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ Chan fhaodar am faidhle a leughadh, mar sin cha b’ urrainn dhuinn an t-susbain
         <source>The file is not writable: %1.</source>
         <translation>Chan urrainn dhuinn sgrìobhadh san fhaidhle: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>’S e diosg a th’ ann is chan e faidhle; cha sgrìobhar duilleag thar diosg.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>’S e socaid a th’ ann is chan e faidhle; cha ghabh duilleag sgrìobhadh innte.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>לא ניתן לכתוב לקובץ: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>זהו דיסק ולא קובץ; דף אינו נכתב על גבי דיסק.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>זהו שקע ולא קובץ; לא ניתן לכתוב לתוכו דף.</translation>
+    </message>
 </context>
 </TS>

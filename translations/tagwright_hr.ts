@@ -61,5 +61,13 @@ Datoteku nije dopušteno čitati, pa se njezin prethodni sadržaj nije mogao sa�
         <source>The file is not writable: %1.</source>
         <translation>U datoteku se ne može pisati: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>To je disk, a ne datoteka; stranica se ne zapisuje preko diska.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>To je utičnica, a ne datoteka; stranica se u nju ne može zapisati.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ A fájl olvasása nem engedélyezett, ezért korábbi tartalmát nem sikerült m
         <source>The file is not writable: %1.</source>
         <translation>A fájl nem írható: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Ez lemez, nem fájl; lemezre nem íródik rá oldal.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Ez foglalat, nem fájl; oldal nem írható bele.</translation>
+    </message>
 </context>
 </TS>

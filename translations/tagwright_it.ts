@@ -61,5 +61,13 @@ Non è consentito leggere il file, quindi non è stato possibile conservarne il 
         <source>The file is not writable: %1.</source>
         <translation>Il file non è scrivibile: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>È un disco, non un file; una pagina non viene scritta sopra un disco.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>È un socket, non un file; non vi si può scrivere una pagina.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>ファイルに書き込めません: %1。</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>これはファイルではなくディスクです。ディスクの上にページを書き込むことはしません。</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>これはファイルではなくソケットです。ページを書き込むことはできません。</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>ფაილში ჩაწერა შეუძლებელია: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>ეს დისკია და არა ფაილი; გვერდი დისკზე თავზე არ იწერება.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>ეს სოკეტია და არა ფაილი; მასში გვერდის ჩაწერა შეუძლებელია.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>파일에 쓸 수 없습니다: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>파일이 아니라 디스크입니다. 디스크 위에 페이지를 쓰지 않습니다.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>파일이 아니라 소켓입니다. 페이지를 쓸 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

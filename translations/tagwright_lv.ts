@@ -61,5 +61,13 @@ Datni nav atļauts lasīt, tāpēc tās iepriekšējo saturu neizdevās saglabā
         <source>The file is not writable: %1.</source>
         <translation>Datnē nevar rakstīt: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Tas ir disks, nevis datne; lapu pāri diskam neraksta.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Tā ir ligzda, nevis datne; tajā nevar ierakstīt lapu.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ Het bestand mag niet worden gelezen, dus de vorige inhoud kon niet worden bewaar
         <source>The file is not writable: %1.</source>
         <translation>Het bestand is niet schrijfbaar: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Het is een schijf, geen bestand; een pagina wordt niet over een schijf heen geschreven.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Het is een socket, geen bestand; er kan geen pagina in geschreven worden.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ Du har ikkje løyve til å lese fila, så det tidlegare innhaldet kunne ikkje ta
         <source>The file is not writable: %1.</source>
         <translation>Fila er ikkje skrivbar: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Det er ein disk, ikkje ei fil; ei side vert ikkje skriven over ein disk.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Det er ein sokkel, ikkje ei fil; ei side kan ikkje skrivast inn i han.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ Odczyt pliku jest zabroniony, więc nie udało się zachować jego poprzedniej z
         <source>The file is not writable: %1.</source>
         <translation>Nie można zapisywać do pliku: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>To jest dysk, a nie plik; strona nie jest zapisywana na dysku w miejsce jego danych.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>To jest gniazdo, a nie plik; nie można w nim zapisać strony.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ Não é permitido ler o arquivo, por isso seu conteúdo anterior não pôde ser 
         <source>The file is not writable: %1.</source>
         <translation>Não é possível gravar no arquivo: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>É um disco, não um arquivo; uma página não é gravada por cima de um disco.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>É um soquete, não um arquivo; não é possível gravar uma página nele.</translation>
+    </message>
 </context>
 </TS>

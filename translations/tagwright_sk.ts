@@ -61,5 +61,13 @@ Súbor nie je dovolené čítať, preto sa nepodarilo zachovať jeho predchádza
         <source>The file is not writable: %1.</source>
         <translation>Do súboru nemožno zapisovať: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Je to disk, nie súbor; stránka sa cez disk nezapisuje.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Je to soket, nie súbor; stránku doň nemožno zapísať.</translation>
+    </message>
 </context>
 </TS>

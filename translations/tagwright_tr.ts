@@ -61,5 +61,13 @@ Dosyanın okunmasına izin verilmiyor, bu yüzden önceki içeriği korunamadı;
         <source>The file is not writable: %1.</source>
         <translation>Dosyaya yazılamıyor: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Bu bir dosya değil, bir disk; bir sayfa diskin üzerine yazılmaz.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Bu bir dosya değil, bir soket; içine sayfa yazılamaz.</translation>
+    </message>
 </context>
 </TS>

@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>Файл недоступний для запису: %1.</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>Це диск, а не файл; сторінка не записується поверх диска.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>Це сокет, а не файл; записати в нього сторінку не можна.</translation>
+    </message>
 </context>
 </TS>

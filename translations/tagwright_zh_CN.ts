@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>文件不可写：%1。</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>这是磁盘，不是文件；不会把页面写到磁盘上覆盖其内容。</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>这是套接字，不是文件；无法向其中写入页面。</translation>
+    </message>
 </context>
 </TS>

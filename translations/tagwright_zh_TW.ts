@@ -61,5 +61,13 @@ The file may not be read, so its earlier content could not be kept; the file may
         <source>The file is not writable: %1.</source>
         <translation>檔案無法寫入：%1。</translation>
     </message>
+    <message>
+        <source>It is a disk, not a file; a page is not written over a disk.</source>
+        <translation>這是磁碟，不是檔案；不會把頁面寫到磁碟上覆蓋其內容。</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file; a page cannot be written into it.</source>
+        <translation>這是通訊端，不是檔案；無法向其中寫入頁面。</translation>
+    </message>
 </context>
 </TS>
