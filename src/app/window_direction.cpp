@@ -11,8 +11,9 @@
 namespace {
 
 // The application's style, drawing captions left to right. A painter on a widget takes the
-// application's direction, not the widget's (seen with Qt 6.4), so in a right-to-left
-// application even a left-to-right button would show "</html>" as "<html/>".
+// application's direction, not the widget's (seen with Qt 6.4; Qt does not say which), so in a
+// right-to-left application even a left-to-right button would show "</html>" as "<html/>".
+// The right-to-left rows of tst_save_command compare the window's pixels with English's.
 class LeftToRightCaptions : public QProxyStyle
 {
 public:
