@@ -3,6 +3,7 @@
 #include "save/encoding/page_encoding.h"
 
 #include "save/encoding/ascii.h"
+#include "save/encoding/misread_characters.h"
 
 #include <array>
 #include <bit>
@@ -83,27 +84,40 @@ std::pair<char32_t, qsizetype> codePointAt(const char16_t *from, const char16_t 
     return {*from, 1};
 }
 
+// Whether one of the four UTF-16 units at from, all of them ASCII, is a control character.
+bool oneOfFourIsControl(const char16_t *from)
+{
+    std::uint64_t four;
+    std::memcpy(&four, from, sizeof four);
+    return ((four - 0x0020002000200020u) & ~four & 0x8000800080008000u) != 0;
+}
+
 // Narrows the ASCII run that starts at from onto the end of out and returns where the run
-// ends. Four characters at a time where it can: most of a page is ASCII.
+// ends; a run that every codeset writes alike also ends at a shift control. Four characters
+// at a time where it can: most of a page is ASCII.
+template<bool alike>
 const char16_t *appendAsciiRun(QByteArray &out, const char16_t *from, const char16_t *end)
 {
     const qsizetype start = out.size();
     out.resize(start + (end - from));
     char *destination = out.data() + start;
-    if constexpr (std::endian::native == std::endian::little) {
-        while (end - from >= 4 && fourAreAscii(from)) {
-            std::uint64_t four;
-            std::memcpy(&four, from, sizeof four);
-            const auto bytes
-                    = std::uint32_t((four & 0x7F) | ((four >> 8) & 0x7F00)
-                                    | ((four >> 16) & 0x7F0000) | ((four >> 24) & 0x7F000000));
-            std::memcpy(destination, &bytes, sizeof bytes);
-            destination += 4;
-            from += 4;
+    for (;;) {
+        if constexpr (std::endian::native == std::endian::little) {
+            while (end - from >= 4 && fourAreAscii(from) && !(alike && oneOfFourIsControl(from))) {
+                std::uint64_t four;
+                std::memcpy(&four, from, sizeof four);
+                const auto bytes
+                        = std::uint32_t((four & 0x7F) | ((four >> 8) & 0x7F00)
+                                        | ((four >> 16) & 0x7F0000) | ((four >> 24) & 0x7F000000));
+                std::memcpy(destination, &bytes, sizeof bytes);
+                destination += 4;
+                from += 4;
+            }
         }
-    }
-    while (from != end && *from < 0x80)
+        if (from == end || *from >= 0x80 || (alike && isShiftControl(*from)))
+            break;
         *destination++ = char(*from++);
+    }
     out.resize(destination - out.constData());
     return from;
 }
@@ -147,22 +161,6 @@ void appendUtf8(QByteArray &out, const char16_t *from, const char16_t *end)
     out.resize(reinterpret_cast<char *>(destination) - out.constData());
 }
 
-// Characters that glibc writes as bytes a browser reads as another character: glibc's tables
-// for these codesets are older than the Encoding Standard's (checked against Chromium). They are
-// written as references, so that the page shows what was typed.
-std::u16string_view readOtherwiseByBrowsers(const QByteArray &codeset)
-{
-    if (codeset == "KOI8-U")
-        return u"\u255D\u256C"; // ╝ ╬ at 0xAE and 0xBE, which browsers read as ў Ў
-    if (codeset == "MAC-CYRILLIC")
-        return u"\u00A4"; // ¤ at 0xFF, which browsers read as €
-    if (codeset == "MACINTOSH")
-        return u"\u0394\uE01E"; // Δ at 0xC6 and a private character at 0xF0: ∆ and U+F8FF
-    if (codeset == "EUC-JP" || codeset == "ISO-2022-JP")
-        return u"\u00A2\u00A3\u00AC"; // ¢ £ ¬, which browsers read as their full-width forms
-    return {};
-}
-
 } // namespace
 
 // UTF-8 is written here directly: it holds every character. Any other codeset goes through
@@ -186,12 +184,13 @@ struct PageEncoder::State
         bytes = 1u << 24, // times the number of bytes (one to three), plus the bytes
     };
 
-    explicit State(const QByteArray &codeset)
-        : utf8(codeset == "UTF-8")
+    State(const QByteArray &codeset, BeyondAscii beyondAscii)
+        : utf8(codeset == "UTF-8" && beyondAscii == BeyondAscii::asTheCodesetHolds)
+        , referencesOnly(beyondAscii == BeyondAscii::asReferences)
     {
-        if (utf8)
+        if (utf8 || referencesOnly)
             return;
-        readOtherwise = readOtherwiseByBrowsers(codeset);
+        misread = misreadCharacters(codeset);
         converter.emplace(codeset);
         classifier.emplace(codeset);
         decoder.emplace(codeset, true);
@@ -270,8 +269,12 @@ struct PageEncoder::State
     // success, which shows as no bytes from the first state.
     void appendConverted(const char16_t *character, qsizetype units)
     {
-        if (units == 2)
+        if (units == 2) {
+            const char32_t codePoint = QChar::surrogateToUcs4(character[0], character[1]);
+            if (isMisread(misread, codePoint))
+                return writeReference(codePoint);
             endShift();
+        }
         char buffer[64]; // a character and the shifts around it
         char *input = const_cast<char *>(reinterpret_cast<const char *>(character));
         size_t inputLeft = size_t(units) * sizeof(char16_t);
@@ -295,8 +298,7 @@ struct PageEncoder::State
             block = std::make_unique<Block>(); // every entry unknown
         std::uint32_t &entry = (*block)[character & 0xFF];
         if (entry == unknown) {
-            entry = readOtherwise.find(character) == std::u16string_view::npos ? classify(character)
-                                                                               : reference;
+            entry = isMisread(misread, character) ? reference : classify(character);
         }
         if (entry >= bytes) {
             endShift();
@@ -327,6 +329,17 @@ struct PageEncoder::State
             appendUtf8(out, position, end);
             return;
         }
+        if (referencesOnly) {
+            while (position != end) {
+                position = appendAsciiRun<true>(out, position, end);
+                if (position != end) {
+                    const auto [codePoint, units] = codePointAt(position, end);
+                    appendReference(out, codePoint);
+                    position += units;
+                }
+            }
+            return;
+        }
         out.reserve(out.size() + text.size()); // one byte a character, mostly
         while (position != end) {
             if (*position < 0x80) {
@@ -334,7 +347,7 @@ struct PageEncoder::State
                 if (shifts)
                     appendShiftingAscii(*position++);
                 else
-                    position = appendAsciiRun(out, position, end);
+                    position = appendAsciiRun<false>(out, position, end);
             } else if (pairAt(position, end)) {
                 appendConverted(position, 2);
                 position += 2;
@@ -348,10 +361,11 @@ struct PageEncoder::State
     using Block = std::array<std::uint32_t, 256>;
 
     const bool utf8;
+    const bool referencesOnly;
     std::optional<Converter> converter;
     std::optional<Converter> classifier; // asked about single characters, apart from the state
     std::optional<Converter> decoder; // reads the classifier's bytes back
-    std::u16string_view readOtherwise; // written as references all the same
+    std::span<const CharacterRange> misread; // written as references all the same
     bool shifts = false; // the codeset keeps a state
     bool shifted = false; // the converter may be out of its first state
     std::array<std::unique_ptr<Block>, 256> blocks;
@@ -359,8 +373,8 @@ struct PageEncoder::State
     char16_t pendingHighSurrogate = 0; // the last piece ended in it
 };
 
-PageEncoder::PageEncoder(const QByteArray &codeset)
-    : m_state(std::make_unique<State>(codeset))
+PageEncoder::PageEncoder(const QByteArray &codeset, BeyondAscii beyondAscii)
+    : m_state(std::make_unique<State>(codeset, beyondAscii))
 { }
 
 PageEncoder::~PageEncoder() = default;
@@ -388,12 +402,15 @@ QByteArray PageEncoder::take()
     return std::exchange(m_state->out, {});
 }
 
-qsizetype PageEncoder::addAscii(QStringView piece)
+void PageEncoder::addReference(char32_t codePoint)
 {
-    if (m_state->pendingHighSurrogate || m_state->shifts)
-        return 0;
+    m_state->writeReference(codePoint);
+}
+
+qsizetype appendAsciiAlike(QByteArray &out, QStringView piece)
+{
     const auto *begin = reinterpret_cast<const char16_t *>(piece.utf16());
-    return appendAsciiRun(m_state->out, begin, begin + piece.size()) - begin;
+    return appendAsciiRun<true>(out, begin, begin + piece.size()) - begin;
 }
 
 QByteArray PageEncoder::finish()
