@@ -9,11 +9,13 @@
 struct PageCharset;
 
 // How browsers find the charset a page declares for itself, read from the page's bytes. Each
-// look also reads a text: the page before it is encoded, each character standing for its
-// bytes. That gives the bytes' answer wherever the characters beyond ASCII become bytes beyond
-// ASCII or references, which is so in every codeset but ISO-2022-JP, with one exception that
-// the looks over text allow for: a content attribute, which is searched for "charset", is read
-// in its bytes in the page's codeset, where a double-byte character may end in a letter. A
+// look also reads a text, the page before it is encoded, to tell what the bytes would give
+// without making them. The markup a look reads is in ASCII, and a character beyond ASCII
+// writes none: it becomes bytes beyond ASCII, a reference, or a double-byte character, whose
+// lead byte beyond ASCII keeps a trail byte that is an ASCII letter out of any tag or
+// attribute name. That holds in every codeset but ISO-2022-JP, whose double-byte characters
+// are pairs of ASCII bytes, and for every step but one, which the looks over text take on the
+// bytes: a content attribute is searched for "charset", which a trail letter may complete. A
 // line break in text may be CR LF or the editor's own separator, saved as CR LF.
 
 // How many bytes at the start of a page a browser looks over before it starts to read it.
