@@ -6,11 +6,10 @@
 #include "save/encoding/page_charset.h"
 #include "save/encoding/page_encoding.h"
 
-#include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -124,28 +123,49 @@ const PageCharset *charsetFromContent(Position<Unit> position, Position<Unit> en
     }
 }
 
-// A content attribute's value in a text, read as its bytes in the page's codeset would be.
-const PageCharset *charsetFromContent(std::u16string_view content, const QByteArray &codeset)
+// Reads the content attributes a look meets as their bytes in the page's codeset. Only a
+// character beyond ASCII just before an ASCII letter can make the bytes read otherwise than
+// the text, as a trail byte that completes "charset"; the encoder is made once for a look.
+class ContentReader
 {
-    const auto isAscii = [](char16_t character) { return character < 0x80; };
-    if (codeset.isEmpty() || std::ranges::all_of(content, isAscii))
-        return charsetFromContent(content.data(), content.data() + content.size());
-    QString saved;
-    for (const char16_t character : content) {
-        if (isLineSeparator(character))
-            saved += u"\r\n";
-        else
-            saved += QChar(character);
-    }
-    const QByteArray bytes = encodePage(saved, codeset);
-    const auto *begin = reinterpret_cast<Position<char8_t>>(bytes.constData());
-    return charsetFromContent(begin, begin + bytes.size());
-}
+public:
+    explicit ContentReader(const QByteArray &codeset)
+        : m_codeset(codeset)
+    { }
 
-const PageCharset *charsetFromContent(std::u8string_view content, const QByteArray &)
-{
-    return charsetFromContent(content.data(), content.data() + content.size());
-}
+    const PageCharset *charset(std::u8string_view content)
+    {
+        return charsetFromContent(content.data(), content.data() + content.size());
+    }
+
+    const PageCharset *charset(std::u16string_view content)
+    {
+        const auto beforeLetter = [&](std::size_t at) {
+            return content[at] >= 0x80 && at + 1 < content.size() && isAsciiLetter(content[at + 1]);
+        };
+        bool bytesMayDiffer = false;
+        for (std::size_t at = 0; at < content.size(); ++at)
+            bytesMayDiffer = bytesMayDiffer || beforeLetter(at);
+        m_metBytesThatMayDiffer = m_metBytesThatMayDiffer || bytesMayDiffer;
+        if (!bytesMayDiffer || m_codeset.isEmpty())
+            return charsetFromContent(content.data(), content.data() + content.size());
+        if (!m_encoder)
+            m_encoder.emplace(m_codeset);
+        for (const char16_t character : content)
+            m_encoder->add(isLineSeparator(character) ? QStringView(u"\r\n")
+                                                      : QStringView(&character, 1));
+        const QByteArray bytes = m_encoder->finish();
+        const auto *begin = reinterpret_cast<Position<char8_t>>(bytes.constData());
+        return charsetFromContent(begin, begin + bytes.size());
+    }
+
+    bool metBytesThatMayDiffer() const { return m_metBytesThatMayDiffer; }
+
+private:
+    const QByteArray m_codeset;
+    std::optional<PageEncoder> m_encoder;
+    bool m_metBytesThatMayDiffer = false;
+};
 
 // The prescan of the first bytes, step for step as the HTML standard gives it. Reaching the end
 // of those bytes anywhere ends the prescan without an answer.
@@ -366,7 +386,7 @@ public:
         }
     }
 
-    const PageCharset *declared(const QByteArray &codeset, bool blink) const
+    const PageCharset *declared(ContentReader &contents, bool blink) const
     {
         if (m_hasCharset) {
             const PageCharset *named
@@ -375,7 +395,7 @@ public:
                 return named;
         }
         if (m_gotPragma && m_hasContent)
-            return charsetFromContent(m_content, codeset);
+            return contents.charset(m_content);
         return nullptr;
     }
 
@@ -416,12 +436,20 @@ public:
         : m_begin(begin)
         , m_position(begin)
         , m_end(end)
-        , m_codeset(codeset)
+        , m_contents(codeset)
         , m_blink(blink)
         , m_unconditional(unconditional)
     { }
 
     DeclarationScan run()
+    {
+        DeclarationScan scan = look();
+        scan.contentBytesMayDiffer = m_contents.metBytesThatMayDiffer();
+        return scan;
+    }
+
+private:
+    DeclarationScan look()
     {
         const DeclarationScan ranOut{nullptr, true};
         for (;;) {
@@ -459,7 +487,7 @@ public:
                 if (!attributes(meta, isMeta))
                     return ranOut;
                 if (isMeta) {
-                    if (const PageCharset *declared = meta.declared(m_codeset, m_blink))
+                    if (const PageCharset *declared = meta.declared(m_contents, m_blink))
                         return {declared, false};
                 } else if (givesUp(name, false) || name == u"plaintext") {
                     return {}; // the rest of the page is text, or the look ends here
@@ -477,7 +505,6 @@ public:
         }
     }
 
-private:
     bool givesUp(std::u16string_view name, bool endTag) const
     {
         return m_blink && !belongsInHead(name, endTag) && m_position - m_begin >= m_unconditional;
@@ -641,7 +668,7 @@ private:
     const Position<Unit> m_begin;
     Position<Unit> m_position;
     const Position<Unit> m_end;
-    const QByteArray m_codeset;
+    ContentReader m_contents;
     const bool m_blink;
     const qsizetype m_unconditional;
 };

@@ -27,6 +27,9 @@ struct DeclarationScan
 {
     const PageCharset *charset = nullptr;
     bool ranOut = false;
+    // A look over text met a content attribute whose bytes in a double-byte codeset may
+    // read otherwise, so that its answer for one codeset may not hold for another.
+    bool contentBytesMayDiffer = false;
 };
 
 // UTF-8, UTF-16BE or UTF-16LE if the bytes start with its byte order mark, else null.

@@ -21,7 +21,8 @@ PageReadings readPage(QByteArrayView bytes)
 }
 
 PageReadings readSavedPage(QByteArrayView start, bool whole, QStringView raw,
-                           qsizetype unconditional, const QByteArray &codeset, bool hasMeta)
+                           qsizetype unconditional, const QByteArray &codeset,
+                           const std::optional<DeclarationScan> &textual)
 {
     if (whole)
         return readPage(start);
@@ -34,14 +35,15 @@ PageReadings readSavedPage(QByteArrayView start, bool whole, QStringView raw,
     if (!standard.charset && asciiPairs) {
         standard.charset = firstDeclaringMeta(start).charset;
         standard.known = standard.charset != nullptr;
-    } else if (!standard.charset && hasMeta) {
-        standard.charset = firstDeclaringMeta(raw, codeset).charset;
+    } else if (!standard.charset && textual) {
+        standard.charset = textual->contentBytesMayDiffer ? firstDeclaringMeta(raw, codeset).charset
+                                                          : textual->charset;
     }
     Reading blink;
     if (asciiPairs) {
         const DeclarationScan scan = headDeclaration(start);
         blink = {scan.charset, !scan.ranOut};
-    } else if (hasMeta) {
+    } else if (textual) {
         blink.charset = headDeclaration(raw, unconditional, codeset).charset;
     }
     if (blink.known && !blink.charset)

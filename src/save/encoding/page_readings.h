@@ -6,6 +6,9 @@
 #include <QByteArrayView>
 #include <QStringView>
 
+#include <optional>
+
+struct DeclarationScan;
 struct PageCharset;
 
 // What one browser's reading of a page's bytes gives: the charset it decodes them in, null
@@ -35,6 +38,9 @@ PageReadings readPage(QByteArrayView bytes);
 // them and from the text (as the editor holds it), without the rest of the bytes. start is
 // those bytes, the whole page if `whole`; unconditional is the index of the character whose
 // bytes reach prescanLength, and codeset the one the text would be saved in, empty for all
-// ASCII. hasMeta says whether the text mentions "<meta" (mentionsMeta()).
+// ASCII. textual is the text's own later look, firstDeclaringMeta(raw, {}), made once for a
+// save: the standard's later look in the codeset too unless a content attribute may read
+// otherwise there; none if the text does not mention "<meta", which makes every look none.
 PageReadings readSavedPage(QByteArrayView start, bool whole, QStringView raw,
-                           qsizetype unconditional, const QByteArray &codeset, bool hasMeta);
+                           qsizetype unconditional, const QByteArray &codeset,
+                           const std::optional<DeclarationScan> &textual);

@@ -62,7 +62,8 @@ SavedStart savedStart(QStringView raw, const Choice &choice)
     return start;
 }
 
-PageReadings readSaved(QStringView raw, Choice &choice, bool hasMeta)
+PageReadings readSaved(QStringView raw, Choice &choice,
+                       const std::optional<DeclarationScan> &textual)
 {
     const bool asciiOnly = choice.beyondAscii == BeyondAscii::asReferences;
     const QByteArray codeset = asciiOnly ? QByteArray() : choice.codeset;
@@ -71,7 +72,7 @@ PageReadings readSaved(QStringView raw, Choice &choice, bool hasMeta)
         choice.firstAsReference = true;
         start = savedStart(raw, choice);
     }
-    return readSavedPage(start.bytes, start.whole, raw, start.unconditional, codeset, hasMeta);
+    return readSavedPage(start.bytes, start.whole, raw, start.unconditional, codeset, textual);
 }
 
 // The text's own answer comes first: the first declaring <meta> the tokenizer meets, which is
@@ -79,11 +80,13 @@ PageReadings readSaved(QStringView raw, Choice &choice, bool hasMeta)
 // where they agree on another; and failing both, references.
 Choice choose(QStringView raw)
 {
-    const bool hasMeta = mentionsMeta(raw);
-    const PageCharset *candidate = hasMeta ? firstDeclaringMeta(raw, {}).charset : nullptr;
+    std::optional<DeclarationScan> textual;
+    if (mentionsMeta(raw))
+        textual = firstDeclaringMeta(raw, {});
+    const PageCharset *candidate = textual ? textual->charset : nullptr;
     for (int attempt = 0; attempt < 2; ++attempt) {
         Choice choice = inCharset(candidate);
-        const PageReadings readings = readSaved(raw, choice, hasMeta);
+        const PageReadings readings = readSaved(raw, choice, textual);
         if (readings.standard == Reading{candidate} && readings.blink == Reading{candidate})
             return choice;
         if (!(readings.standard == readings.blink) || !readings.standard.known)
@@ -92,7 +95,7 @@ Choice choose(QStringView raw)
     }
     Choice references;
     references.beyondAscii = BeyondAscii::asReferences;
-    const PageReadings readings = readSaved(raw, references, hasMeta);
+    const PageReadings readings = readSaved(raw, references, textual);
     const Choice standard = inCharset(readings.standard.charset);
     references.codeset = standard.codeset;
     references.charset = standard.charset;
