@@ -8,7 +8,8 @@ namespace {
 
 // glibc's tables for these codesets are older than the Encoding Standard's, or differ from
 // them. The 8-bit sets were checked byte for byte against Chromium, the multi-byte ones
-// character for character with tools/scan-browser-tables (glibc 2.36, Chromium 156).
+// character for character with tools/scan-browser-tables (Chromium 156, with the glibc of
+// Debian 12, 2.36, and of Debian 13, 2.41, which differ in GB18030 alone).
 constexpr CharacterRange koi8U[] = {
         {0x255D, 0x255D}, {0x256C, 0x256C}, // ╝ ╬ at 0xAE and 0xBE, read as ў Ў
 };
@@ -38,10 +39,14 @@ constexpr CharacterRange big5[] = {
         {0x203E, 0x203E}, {0x223C, 0x223C}, {0x2609, 0x2609}, {0x2641, 0x2641},
         {0xFF0F, 0xFF0F}, {0xFF3C, 0xFF3C}, {0xFF64, 0xFF64},
 };
-// Where GB18030-2022 moved characters out of the private use area: read as U+3000 and as
-// private characters.
+// Where GB18030-2022 moved characters out of the private use area. glibc 2.36 writes six
+// ideographs of plane 2 as the bytes browsers read as private characters; 2.41 writes the
+// private characters U+E78D to U+E796 and eight from U+E81E on as the bytes of the vertical
+// forms (U+FE10 on) and of ideographs (U+9FB4 on). Both write U+E5E5 as U+3000's bytes.
 constexpr CharacterRange gb18030[] = {
-        {0xE5E5, 0xE5E5},   {0x20087, 0x20087}, {0x20089, 0x20089}, {0x200CC, 0x200CC},
+        {0xE5E5, 0xE5E5},   {0xE78D, 0xE796},   {0xE81E, 0xE81E},   {0xE826, 0xE826},
+        {0xE82B, 0xE82C},   {0xE832, 0xE832},   {0xE843, 0xE843},   {0xE854, 0xE854},
+        {0xE864, 0xE864},   {0x20087, 0x20087}, {0x20089, 0x20089}, {0x200CC, 0x200CC},
         {0x215D7, 0x215D7}, {0x2298F, 0x2298F}, {0x241FE, 0x241FE},
 };
 
