@@ -40,6 +40,8 @@ const PageCharset *byteOrderMark(QByteArrayView start);
 // tags (the first of two charset attributes), and failing that the encoding an XML
 // declaration at the very start names, in any case of "encoding". Null if neither does.
 const PageCharset *prescanForCharset(QByteArrayView bytes);
+// The same over a text, each of its characters standing for one byte and each editor line
+// break for two.
 const PageCharset *prescanForCharset(QStringView text);
 
 // The encoding named by an XML declaration at the very start of the bytes: Blink and WebKit

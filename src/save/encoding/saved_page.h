@@ -16,13 +16,14 @@ struct PageCharset;
 // The main box's page as its file holds it: the text with CR LF line breaks, in bytes that
 // every browser reads back as the text typed (page_readings.h).
 //
-// The charset is chosen on those bytes. A page in the charset its text declares, or that
-// declares none, in pageCodeset(), is written so when both readings of the bytes give that
-// charset, or give the same other one on which the bytes written in it agree. Otherwise,
-// where the two would read the page apart, every character beyond ASCII is a reference, which
-// every charset reads alike, in the charset the standard's reading gives. Either way a page
-// never starts with bytes that read as a byte order mark unless they are one: that first
-// character is then a reference.
+// The charset is chosen on those bytes. The first guess is the charset the text declares in
+// its first declaring <meta>, or pageCodeset() for a text that declares none; the page is
+// written in it if both readings of the bytes it makes give it, else in the other charset
+// both give, if the bytes in that one bear them out. Otherwise, where the two would read the
+// page apart, every character beyond ASCII is a reference, which makes ASCII that every
+// charset reads alike, and the page is in the charset the standard's reading of it gives.
+// Either way a page never starts with bytes that read as a byte order mark unless they are
+// one: that first character is then a reference.
 class SavedPage
 {
 public:
