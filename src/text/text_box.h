@@ -21,11 +21,10 @@ QString text(const QPlainTextEdit *box);
 // take returns false.
 void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take);
 
-// The same in two steps, for a caller that reads the copy itself too: the box's text as the
-// editor holds it, each line break a paragraph or line separator (U+2029, U+2028), and the
-// pieces of its CR LF form.
+// The box's text as the editor holds it, each line break a paragraph or line separator
+// (U+2029, U+2028): the one copy of it a save reads (save/encoding/saved_page.h), which
+// makes its CR LF form in pieces as forEachPiece() does.
 QString rawText(const QPlainTextEdit *box);
-void forEachPiece(QStringView rawText, const std::function<bool(QStringView)> &take);
 
 // Same result as replacing the whole text by text(box) + piece, done as an insertion at
 // the end so that its cost follows the piece, not the box. A caret elsewhere and a selection

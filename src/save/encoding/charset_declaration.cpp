@@ -2,97 +2,103 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/encoding/charset_declaration.h"
 
+#include "save/encoding/ascii.h"
 #include "save/encoding/page_charset.h"
+#include "save/encoding/page_encoding.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace {
 
-using Position = const char16_t *;
+// Every look reads either bytes (char8_t) or the text's UTF-16 units (char16_t), with the same
+// code: a byte beyond ASCII, like a character beyond ASCII, is never part of the markup.
+template<typename Unit>
+using Position = const Unit *;
 
-constexpr qsizetype prescanLength = 1024;
-
-bool isLineSeparator(char16_t character)
+template<typename Unit>
+bool isSpace(Unit character)
 {
-    return character == 0x2028 || character == 0x2029;
+    return isAsciiWhitespace(character) || isLineSeparator(character);
 }
 
-// ASCII whitespace as HTML reads it, with the editor's line breaks, which are saved as CR LF.
-bool isSpace(char16_t character)
-{
-    return character == u'\t' || character == u'\n' || character == u'\f' || character == u'\r'
-           || character == u' ' || isLineSeparator(character);
-}
-
-bool isAsciiLetter(char16_t character)
-{
-    return (character >= u'a' && character <= u'z') || (character >= u'A' && character <= u'Z');
-}
-
-char16_t lowered(char16_t character)
-{
-    return character >= u'A' && character <= u'Z' ? char16_t(character + 0x20) : character;
-}
-
-// Whether the text at from starts with word, which is in lower case, in either case.
-bool startsWithWord(Position from, Position end, std::u16string_view word)
+// Whether the units at from start with word, which is in lower case, in any case.
+template<typename Unit>
+bool startsWithWord(Position<Unit> from, Position<Unit> end, std::string_view word)
 {
     if (end - from < qsizetype(word.size()))
         return false;
-    for (const char16_t letter : word) {
-        if (lowered(*from++) != letter)
+    for (const char letter : word) {
+        if (asciiLower(*from++) != char16_t(letter))
             return false;
     }
     return true;
 }
 
-// The first occurrence of what at or after from, or end.
-Position find(Position from, Position end, std::u16string_view what)
+template<typename Unit>
+Position<Unit> find(Position<Unit> from, Position<Unit> end, char16_t what)
 {
-    const qsizetype at
-            = QStringView(from, end).indexOf(QStringView(what.data(), qsizetype(what.size())));
-    return at < 0 ? end : from + at;
+    if constexpr (std::is_same_v<Unit, char16_t>) {
+        const qsizetype at = QStringView(from, end).indexOf(QChar(what));
+        return at < 0 ? end : from + at;
+    } else {
+        const void *at = std::memchr(from, int(what), std::size_t(end - from));
+        return at ? static_cast<Position<Unit>>(at) : end;
+    }
 }
 
-Position find(Position from, Position end, char16_t what)
+// The first occurrence of what, which holds no letter, at or after from, or end.
+template<typename Unit>
+Position<Unit> find(Position<Unit> from, Position<Unit> end, std::string_view what)
 {
-    const qsizetype at = QStringView(from, end).indexOf(QChar(what));
-    return at < 0 ? end : from + at;
+    for (Position<Unit> at = find(from, end, char16_t(what.front())); at != end;
+         at = find(at + 1, end, char16_t(what.front()))) {
+        if (startsWithWord(at, end, what))
+            return at;
+    }
+    return end;
 }
 
-Position skipSpaces(Position from, Position end)
+template<typename Unit>
+Position<Unit> skipSpaces(Position<Unit> from, Position<Unit> end)
 {
     while (from != end && isSpace(*from))
         ++from;
     return from;
 }
 
-// The encoding a label names, with the editor's line breaks trimmed too.
-const PageCharset *charsetForValue(QStringView value)
+template<typename Unit>
+bool isWord(Position<Unit> from, Position<Unit> end, std::string_view word)
 {
-    while (!value.isEmpty() && isSpace(value.front().unicode()))
-        value = value.sliced(1);
-    while (!value.isEmpty() && isSpace(value.back().unicode()))
-        value.chop(1);
-    return charsetForMetaLabel(value);
+    return end - from == qsizetype(word.size()) && startsWithWord(from, end, word);
 }
 
-bool isWord(QStringView text, std::u16string_view word)
+// The encoding a label names, ASCII whitespace and the editor's line breaks trimmed.
+template<typename Unit>
+const PageCharset *charsetForValue(Position<Unit> from, Position<Unit> end)
 {
-    const auto begin = reinterpret_cast<Position>(text.utf16());
-    return text.size() == qsizetype(word.size())
-           && startsWithWord(begin, begin + text.size(), word);
+    from = skipSpaces(from, end);
+    while (end != from && isSpace(end[-1]))
+        --end;
+    constexpr qsizetype longest = 32; // longer than any label
+    if (end - from > longest)
+        return nullptr;
+    char16_t label[longest];
+    std::copy(from, end, label);
+    return charsetForMetaLabel(QStringView(label, end - from));
 }
 
 // The encoding named in a content attribute such as "text/html; charset=utf-8".
-const PageCharset *charsetFromContent(QStringView content)
+template<typename Unit>
+const PageCharset *charsetFromContent(Position<Unit> position, Position<Unit> end)
 {
-    auto position = reinterpret_cast<Position>(content.utf16());
-    const Position end = position + content.size();
     for (;;) {
-        while (position != end && !startsWithWord(position, end, u"charset"))
+        while (position != end && !startsWithWord(position, end, "charset"))
             ++position;
         if (position == end)
             return nullptr;
@@ -105,63 +111,69 @@ const PageCharset *charsetFromContent(QStringView content)
         if (position == end)
             return nullptr;
         if (*position == u'"' || *position == u'\'') {
-            const Position closing = find(position + 1, end, *position);
+            const Position<Unit> closing = find(position + 1, end, char16_t(*position));
             if (closing == end)
                 return nullptr;
-            return charsetForValue(QStringView(position + 1, closing));
+            return charsetForValue(position + 1, closing);
         }
-        Position labelEnd = position;
+        Position<Unit> labelEnd = position;
         while (labelEnd != end && !isSpace(*labelEnd) && *labelEnd != u';')
             ++labelEnd;
-        return charsetForValue(QStringView(position, labelEnd));
+        return charsetForValue(position, labelEnd);
     }
 }
 
-// What one <meta> element's attributes declare, given the first value of each attribute that
-// matters, as the parser decides it: a charset attribute that names an encoding, else a
-// Content-Type pragma with a content attribute that names one.
-struct MetaAttributes
+// Reads the content attributes a look meets as their bytes in the page's codeset. Only a
+// character beyond ASCII just before an ASCII letter can make the bytes read otherwise than
+// the text, as a trail byte that completes "charset"; the encoder is made once for a look.
+class ContentReader
 {
-    bool hasHttpEquiv = false;
-    bool hasContent = false;
-    bool hasCharset = false;
-    QStringView httpEquiv;
-    QStringView content;
-    QStringView charset;
+public:
+    explicit ContentReader(const QByteArray &codeset)
+        : m_codeset(codeset)
+    { }
 
-    // Keeps the attribute if it is one of the three and the element has none of that name yet.
-    void add(std::u16string_view name, QStringView value)
+    const PageCharset *charset(std::u8string_view content)
     {
-        const auto keep = [&](bool &has, QStringView &kept) {
-            if (!std::exchange(has, true))
-                kept = value;
+        return charsetFromContent(content.data(), content.data() + content.size());
+    }
+
+    const PageCharset *charset(std::u16string_view content)
+    {
+        const auto beforeLetter = [&](std::size_t at) {
+            return content[at] >= 0x80 && at + 1 < content.size() && isAsciiLetter(content[at + 1]);
         };
-        if (name == u"http-equiv")
-            keep(hasHttpEquiv, httpEquiv);
-        else if (name == u"content")
-            keep(hasContent, content);
-        else if (name == u"charset")
-            keep(hasCharset, charset);
+        bool bytesMayDiffer = false;
+        for (std::size_t at = 0; at < content.size(); ++at)
+            bytesMayDiffer = bytesMayDiffer || beforeLetter(at);
+        m_metBytesThatMayDiffer = m_metBytesThatMayDiffer || bytesMayDiffer;
+        if (!bytesMayDiffer || m_codeset.isEmpty())
+            return charsetFromContent(content.data(), content.data() + content.size());
+        if (!m_encoder)
+            m_encoder.emplace(m_codeset);
+        for (const char16_t character : content)
+            m_encoder->add(isLineSeparator(character) ? QStringView(u"\r\n")
+                                                      : QStringView(&character, 1));
+        const QByteArray bytes = m_encoder->finish();
+        const auto *begin = reinterpret_cast<Position<char8_t>>(bytes.constData());
+        return charsetFromContent(begin, begin + bytes.size());
     }
 
-    const PageCharset *declared() const
-    {
-        if (hasCharset) {
-            if (const PageCharset *named = charsetForValue(charset))
-                return named;
-        }
-        if (hasHttpEquiv && hasContent && isWord(httpEquiv, u"content-type"))
-            return charsetFromContent(content);
-        return nullptr;
-    }
+    bool metBytesThatMayDiffer() const { return m_metBytesThatMayDiffer; }
+
+private:
+    const QByteArray m_codeset;
+    std::optional<PageEncoder> m_encoder;
+    bool m_metBytesThatMayDiffer = false;
 };
 
-// The prescan of the first 1024 characters, step for step as the HTML standard gives it for
-// bytes. Reaching the end of those characters anywhere ends the prescan without an answer.
+// The prescan of the first bytes, step for step as the HTML standard gives it. Reaching the end
+// of those bytes anywhere ends the prescan without an answer.
+template<typename Unit>
 class Prescan
 {
 public:
-    Prescan(Position begin, Position end)
+    Prescan(Position<Unit> begin, Position<Unit> end)
         : m_position(begin)
         , m_end(end)
     { }
@@ -169,14 +181,14 @@ public:
     const PageCharset *run()
     {
         while (m_position != m_end) {
-            const Position from = m_position;
-            if (startsWithWord(from, m_end, u"<!--")) {
+            const Position<Unit> from = m_position;
+            if (startsWithWord(from, m_end, "<!--")) {
                 // To the first ">" after two dashes, which may be those of "<!--".
-                m_position = find(from + 2, m_end, u"-->");
+                m_position = find(from + 2, m_end, "-->");
                 if (m_position == m_end)
                     return nullptr;
                 m_position += 2;
-            } else if (startsWithWord(from, m_end, u"<meta") && m_end - from > 5
+            } else if (startsWithWord(from, m_end, "<meta") && m_end - from > 5
                        && (isSpace(from[5]) || from[5] == u'/')) {
                 m_position = from + 6;
                 bool ended = false;
@@ -195,8 +207,8 @@ public:
                 while ((got = attribute(name, value)) == Attribute::found) { }
                 if (got == Attribute::ended)
                     return nullptr;
-            } else if (startsWithWord(from, m_end, u"<!") || startsWithWord(from, m_end, u"</")
-                       || startsWithWord(from, m_end, u"<?")) {
+            } else if (startsWithWord(from, m_end, "<!") || startsWithWord(from, m_end, "</")
+                       || startsWithWord(from, m_end, "<?")) {
                 m_position = find(from + 1, m_end, u'>');
                 if (m_position == m_end)
                     return nullptr;
@@ -226,18 +238,18 @@ private:
             }
             if (got == Attribute::none)
                 break;
-            const QStringView valueView(value.data(), qsizetype(value.size()));
+            const char16_t *const valueEnd = value.data() + value.size();
             if (name == u"http-equiv" && !std::exchange(seenHttpEquiv, true)) {
                 gotPragma = gotPragma || value == u"content-type";
             } else if (name == u"content" && !std::exchange(seenContent, true)) {
-                const PageCharset *named = charsetFromContent(valueView);
+                const PageCharset *named = charsetFromContent(value.data(), valueEnd);
                 if (named && !charsetSet) {
                     charset = named;
                     charsetSet = true;
                     needPragma = Pragma::needed;
                 }
             } else if (name == u"charset" && !std::exchange(seenCharset, true)) {
-                charset = charsetForValue(valueView);
+                charset = charsetForValue(value.data(), valueEnd);
                 charsetSet = true;
                 needPragma = Pragma::notNeeded;
             }
@@ -274,7 +286,7 @@ private:
             }
             if (character == u'/' || character == u'>')
                 return Attribute::found;
-            name += lowered(character);
+            name += asciiLower(character);
         }
         m_position = skipSpaces(m_position + 1, m_end); // past the "="
         if (m_position == m_end)
@@ -286,7 +298,7 @@ private:
                     ++m_position;
                     return Attribute::found;
                 }
-                value += lowered(*m_position);
+                value += asciiLower(*m_position);
             }
             return Attribute::ended;
         }
@@ -295,77 +307,197 @@ private:
         for (; m_position != m_end; ++m_position) {
             if (isSpace(*m_position) || *m_position == u'>')
                 return Attribute::found;
-            value += lowered(*m_position);
+            value += asciiLower(*m_position);
         }
         return Attribute::ended;
     }
 
-    Position m_position;
-    const Position m_end;
+    Position<Unit> m_position;
+    const Position<Unit> m_end;
+};
+
+// The standard's "get an XML encoding": from "<?xml" at the start to the first ">", the value
+// in quotes after "encoding" and "=", each of them after any bytes up to 0x20. A UTF-16 label
+// means UTF-8 here too.
+template<typename Unit>
+const PageCharset *xmlDeclaration(Position<Unit> begin, Position<Unit> end, bool anyCase)
+{
+    constexpr std::string_view start = "<?xml";
+    if (end - begin < qsizetype(start.size()) || !std::equal(start.begin(), start.end(), begin))
+        return nullptr;
+    Position<Unit> at = begin + start.size();
+    const Position<Unit> declarationEnd = find(at, end, u'>');
+    if (declarationEnd == end)
+        return nullptr;
+    end = declarationEnd;
+    constexpr std::string_view encoding = "encoding";
+    for (;; ++at) {
+        if (end - at < qsizetype(encoding.size()))
+            return nullptr;
+        if (anyCase ? startsWithWord(at, end, encoding)
+                    : std::equal(encoding.begin(), encoding.end(), at))
+            break;
+    }
+    at += encoding.size();
+    const auto skipControls = [&] {
+        while (at != end && *at <= 0x20)
+            ++at;
+    };
+    skipControls();
+    if (at == end || *at != u'=')
+        return nullptr;
+    ++at;
+    skipControls();
+    if (at == end || (*at != u'"' && *at != u'\''))
+        return nullptr;
+    const Position<Unit> closing = find(at + 1, end, char16_t(*at));
+    if (closing == end)
+        return nullptr;
+    return charsetForValue(at + 1, closing);
+}
+
+// What a <meta> start tag's attributes declare, as a reading decides it.
+template<typename Unit>
+class MetaAttributes
+{
+public:
+    using View = std::basic_string_view<Unit>;
+
+    // The standard's parser keeps the first value of each name, and takes a charset attribute
+    // that names an encoding, else a Content-Type pragma with a content attribute that names
+    // one. Blink keeps them all: the last charset attribute, else the last content one.
+    void add(const std::u16string &name, View value, bool blink)
+    {
+        if (name == u"http-equiv") {
+            if (blink)
+                m_gotPragma = m_gotPragma
+                              || isWord(value.data(), value.data() + value.size(), "content-type");
+            else if (!std::exchange(m_hasHttpEquiv, true))
+                m_gotPragma = isWord(value.data(), value.data() + value.size(), "content-type");
+        } else if (name == u"content") {
+            if (blink ? !m_hasCharset : !std::exchange(m_hasContent, true)) {
+                m_hasContent = true;
+                m_content = value;
+            }
+        } else if (name == u"charset") {
+            if (blink || !m_hasCharset)
+                m_charset = value;
+            m_hasCharset = true;
+        }
+    }
+
+    const PageCharset *declared(ContentReader &contents, bool blink) const
+    {
+        if (m_hasCharset) {
+            const PageCharset *named
+                    = charsetForValue(m_charset.data(), m_charset.data() + m_charset.size());
+            if (named || blink)
+                return named;
+        }
+        if (m_gotPragma && m_hasContent)
+            return contents.charset(m_content);
+        return nullptr;
+    }
+
+private:
+    bool m_hasHttpEquiv = false;
+    bool m_gotPragma = false;
+    bool m_hasContent = false;
+    bool m_hasCharset = false;
+    View m_content;
+    View m_charset;
 };
 
 // The elements whose content the parser reads as text up to their end tag, so that a <meta>
-// in it is no element.
+// in it is no element. Blink's look reads <noscript> as markup.
 constexpr std::array<std::u16string_view, 9> textElements
         = {u"iframe", u"noembed",  u"noframes", u"noscript", u"script",
            u"style",  u"textarea", u"title",    u"xmp"};
 
-// The later look: the page as the parser's tokenizer reads it, for the first <meta> start tag
-// that declares an encoding. Each step moves on, and each search for the end of a comment,
-// tag or text element either finds it or ends the look, so the work is linear.
-class LaterDeclaration
+// The tags that may stand in a head, which Blink's look goes on past (<html> and <head> as
+// start tags only).
+bool belongsInHead(std::u16string_view name, bool endTag)
+{
+    constexpr std::array<std::u16string_view, 8> inHead
+            = {u"base", u"link", u"meta", u"noscript", u"object", u"script", u"style", u"title"};
+    return std::ranges::find(inHead, name) != inHead.end()
+           || (!endTag && (name == u"html" || name == u"head"));
+}
+
+// The page as the parser's tokenizer reads it, for the first <meta> start tag that declares an
+// encoding. Each step moves on, and each search for the end of a comment, tag or text element
+// either finds it or ends the look, so the work is linear.
+template<typename Unit>
+class TokenizerScan
 {
 public:
-    LaterDeclaration(Position begin, Position end)
-        : m_position(begin)
+    TokenizerScan(Position<Unit> begin, Position<Unit> end, const QByteArray &codeset, bool blink,
+                  qsizetype unconditional)
+        : m_begin(begin)
+        , m_position(begin)
         , m_end(end)
+        , m_contents(codeset)
+        , m_blink(blink)
+        , m_unconditional(unconditional)
     { }
 
-    const PageCharset *run()
+    DeclarationScan run()
     {
+        DeclarationScan scan = look();
+        scan.contentBytesMayDiffer = m_contents.metBytesThatMayDiffer();
+        return scan;
+    }
+
+private:
+    DeclarationScan look()
+    {
+        const DeclarationScan ranOut{nullptr, true};
         for (;;) {
-            const Position from = find(m_position, m_end, u'<');
+            const Position<Unit> from = find(m_position, m_end, u'<');
             if (m_end - from < 2)
-                return nullptr;
+                return ranOut;
             const char16_t next = from[1];
-            if (startsWithWord(from, m_end, u"<!--")) {
+            if (startsWithWord(from, m_end, "<!--")) {
                 if (!skipComment(from + 4))
-                    return nullptr;
+                    return ranOut;
             } else if (next == u'!' || next == u'?') {
                 if (!skipPast(from + 2, u'>')) // a doctype or a bogus comment
-                    return nullptr;
+                    return ranOut;
             } else if (next == u'/') {
                 if (m_end - from < 3)
-                    return nullptr;
+                    return ranOut;
                 if (isAsciiLetter(from[2])) {
                     m_position = from + 2;
-                    tagName();
-                    MetaAttributes ignored;
+                    const std::u16string name = tagName();
+                    MetaAttributes<Unit> ignored;
                     if (!attributes(ignored, false))
-                        return nullptr;
+                        return ranOut;
+                    if (givesUp(name, true))
+                        return {};
                 } else if (from[2] == u'>') {
                     m_position = from + 3;
                 } else if (!skipPast(from + 2, u'>')) {
-                    return nullptr;
+                    return ranOut;
                 }
             } else if (isAsciiLetter(next)) {
                 m_position = from + 1;
                 const std::u16string name = tagName();
                 const bool isMeta = name == u"meta";
-                MetaAttributes meta;
+                MetaAttributes<Unit> meta;
                 if (!attributes(meta, isMeta))
-                    return nullptr;
+                    return ranOut;
                 if (isMeta) {
-                    if (const PageCharset *declared = meta.declared())
-                        return declared;
-                } else if (name == u"plaintext") {
-                    return nullptr; // the rest of the page is text
+                    if (const PageCharset *declared = meta.declared(m_contents, m_blink))
+                        return {declared, false};
+                } else if (givesUp(name, false) || name == u"plaintext") {
+                    return {}; // the rest of the page is text, or the look ends here
                 } else if (name == u"script") {
                     if (!skipScript())
-                        return nullptr;
-                } else if (std::ranges::find(textElements, name) != textElements.end()) {
+                        return ranOut;
+                } else if (std::ranges::find(textElements, name) != textElements.end()
+                           && !(m_blink && name == u"noscript")) {
                     if (!skipToEndTag(name))
-                        return nullptr;
+                        return ranOut;
                 }
             } else {
                 m_position = from + 1;
@@ -373,8 +505,12 @@ public:
         }
     }
 
-private:
-    bool skipPast(Position from, char16_t character)
+    bool givesUp(std::u16string_view name, bool endTag) const
+    {
+        return m_blink && !belongsInHead(name, endTag) && m_position - m_begin >= m_unconditional;
+    }
+
+    bool skipPast(Position<Unit> from, char16_t character)
     {
         m_position = find(from, m_end, character);
         if (m_position == m_end)
@@ -384,7 +520,7 @@ private:
     }
 
     // After "<!--": "<!-->" and "<!--->" are empty comments; any other ends at "-->" or "--!>".
-    bool skipComment(Position from)
+    bool skipComment(Position<Unit> from)
     {
         if (from != m_end && *from == u'>') {
             m_position = from + 1;
@@ -394,8 +530,8 @@ private:
             m_position = from + 2;
             return true;
         }
-        for (Position dashes = find(from, m_end, u"--"); dashes != m_end;
-             dashes = find(dashes + 1, m_end, u"--")) {
+        for (Position<Unit> dashes = find(from, m_end, "--"); dashes != m_end;
+             dashes = find(dashes + 1, m_end, "--")) {
             if (m_end - dashes > 2 && dashes[2] == u'>') {
                 m_position = dashes + 3;
                 return true;
@@ -416,14 +552,14 @@ private:
                && *m_position != u'>';
              ++m_position) {
             if (name.size() <= 10)
-                name += lowered(*m_position);
+                name += asciiLower(*m_position);
         }
         return name;
     }
 
     // The attributes from m_position to the tag's ">", as the tokenizer reads them; those of a
     // <meta> go to meta. False when the page ends inside the tag, which makes it no tag.
-    bool attributes(MetaAttributes &meta, bool keep)
+    bool attributes(MetaAttributes<Unit> &meta, bool keep)
     {
         for (;;) {
             m_position = skipSpaces(m_position, m_end);
@@ -438,55 +574,60 @@ private:
                 continue;
             }
             // The name: a first "=" is part of it.
-            const Position nameStart = m_position++;
+            const Position<Unit> nameStart = m_position++;
             while (m_position != m_end && !isSpace(*m_position) && *m_position != u'/'
                    && *m_position != u'>' && *m_position != u'=')
                 ++m_position;
-            const Position nameEnd = m_position;
+            const Position<Unit> nameEnd = m_position;
             m_position = skipSpaces(m_position, m_end);
             if (m_position == m_end)
                 return false;
-            QStringView value;
+            std::basic_string_view<Unit> value;
             if (*m_position == u'=') {
                 m_position = skipSpaces(m_position + 1, m_end);
                 if (m_position == m_end)
                     return false;
                 if (*m_position == u'"' || *m_position == u'\'') {
-                    const Position closing = find(m_position + 1, m_end, *m_position);
+                    const Position<Unit> closing
+                            = find(m_position + 1, m_end, char16_t(*m_position));
                     if (closing == m_end)
                         return false;
-                    value = QStringView(m_position + 1, closing);
+                    value = {m_position + 1, closing};
                     m_position = closing + 1;
                 } else if (*m_position != u'>') {
-                    const Position valueStart = m_position;
+                    const Position<Unit> valueStart = m_position;
                     while (m_position != m_end && !isSpace(*m_position) && *m_position != u'>')
                         ++m_position;
-                    value = QStringView(valueStart, m_position);
+                    value = {valueStart, m_position};
                 }
             }
             if (keep && nameEnd - nameStart <= 10) {
                 std::u16string name;
-                for (Position at = nameStart; at != nameEnd; ++at)
-                    name += lowered(*at);
-                meta.add(name, value);
+                for (Position<Unit> at = nameStart; at != nameEnd; ++at)
+                    name += asciiLower(*at);
+                meta.add(name, value, m_blink);
             }
         }
     }
 
     // Whether "</name" at from ends a text element called name: followed by space, "/" or ">".
-    bool isEndTag(Position from, std::u16string_view name) const
+    bool isEndTag(Position<Unit> from, std::u16string_view name) const
     {
-        if (!startsWithWord(from, m_end, u"</") || !startsWithWord(from + 2, m_end, name))
+        if (!startsWithWord(from, m_end, "</") || m_end - from - 2 < qsizetype(name.size()))
             return false;
-        const Position after = from + 2 + name.size();
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            if (asciiLower(from[2 + i]) != name[i])
+                return false;
+        }
+        const Position<Unit> after = from + 2 + name.size();
         return after != m_end && (isSpace(*after) || *after == u'/' || *after == u'>');
     }
 
     // To the element's end tag, which the main loop then reads as a tag.
     bool skipToEndTag(std::u16string_view name)
     {
-        for (Position at = find(m_position, m_end, u"</"); at != m_end;
-             at = find(at + 1, m_end, u"</")) {
+        for (Position<Unit> at = find(m_position, m_end, "</"); at != m_end;
+             at = find(at + 1, m_end, "</")) {
             if (isEndTag(at, name)) {
                 m_position = at;
                 return true;
@@ -500,9 +641,9 @@ private:
     bool skipScript()
     {
         enum class Part { text, escaped, doubleEscaped } part = Part::text;
-        for (Position at = m_position; at != m_end; ++at) {
+        for (Position<Unit> at = m_position; at != m_end; ++at) {
             if (*at == u'<') {
-                if (part == Part::text && startsWithWord(at, m_end, u"<!--")) {
+                if (part == Part::text && startsWithWord(at, m_end, "<!--")) {
                     part = Part::escaped;
                     at += 1; // the dashes may also close it: "<!-->"
                 } else if (isEndTag(at, u"script")) {
@@ -511,12 +652,12 @@ private:
                         return true;
                     }
                     part = Part::escaped;
-                } else if (part == Part::escaped && startsWithWord(at + 1, m_end, u"script")
+                } else if (part == Part::escaped && startsWithWord(at + 1, m_end, "script")
                            && m_end - at > 7
                            && (isSpace(at[7]) || at[7] == u'/' || at[7] == u'>')) {
                     part = Part::doubleEscaped;
                 }
-            } else if (*at == u'-' && part != Part::text && startsWithWord(at, m_end, u"-->")) {
+            } else if (*at == u'-' && part != Part::text && startsWithWord(at, m_end, "-->")) {
                 part = Part::text;
                 at += 2;
             }
@@ -524,15 +665,29 @@ private:
         return false;
     }
 
-    Position m_position;
-    const Position m_end;
+    const Position<Unit> m_begin;
+    Position<Unit> m_position;
+    const Position<Unit> m_end;
+    ContentReader m_contents;
+    const bool m_blink;
+    const qsizetype m_unconditional;
 };
 
-// Where the first 1024 characters of the saved text end.
-Position prescanEnd(Position begin, Position end)
+Position<char8_t> bytesBegin(QByteArrayView bytes)
+{
+    return reinterpret_cast<Position<char8_t>>(bytes.data());
+}
+
+Position<char16_t> textBegin(QStringView text)
+{
+    return reinterpret_cast<Position<char16_t>>(text.utf16());
+}
+
+// Where the first prescanLength bytes of the saved text end, each character one byte.
+Position<char16_t> prescanEnd(Position<char16_t> begin, Position<char16_t> end)
 {
     qsizetype length = 0;
-    Position at = begin;
+    Position<char16_t> at = begin;
     while (at != end) {
         const qsizetype width = isLineSeparator(*at) ? 2 : 1;
         if (length + width > prescanLength)
@@ -543,28 +698,83 @@ Position prescanEnd(Position begin, Position end)
     return at;
 }
 
+template<typename Unit>
+const PageCharset *prescan(Position<Unit> begin, Position<Unit> end)
+{
+    if (const PageCharset *declared = Prescan<Unit>(begin, end).run())
+        return declared;
+    return xmlDeclaration(begin, end, true);
+}
+
 } // namespace
+
+const PageCharset *byteOrderMark(QByteArrayView start)
+{
+    if (start.startsWith("\xEF\xBB\xBF"))
+        return charsetForLabel(u"utf-8");
+    if (start.startsWith("\xFE\xFF"))
+        return charsetForLabel(u"utf-16be");
+    if (start.startsWith("\xFF\xFE"))
+        return charsetForLabel(u"utf-16le");
+    return nullptr;
+}
+
+const PageCharset *prescanForCharset(QByteArrayView bytes)
+{
+    const Position<char8_t> begin = bytesBegin(bytes);
+    return prescan(begin, begin + std::min(bytes.size(), prescanLength));
+}
 
 const PageCharset *prescanForCharset(QStringView text)
 {
-    const auto begin = reinterpret_cast<Position>(text.utf16());
-    return Prescan(begin, prescanEnd(begin, begin + text.size())).run();
+    const Position<char16_t> begin = textBegin(text);
+    return prescan(begin, prescanEnd(begin, begin + text.size()));
+}
+
+const PageCharset *xmlDeclaredCharset(QByteArrayView start, bool anyCase)
+{
+    const Position<char8_t> begin = bytesBegin(start);
+    return xmlDeclaration(begin, begin + std::min(start.size(), prescanLength), anyCase);
+}
+
+DeclarationScan firstDeclaringMeta(QByteArrayView bytes)
+{
+    const Position<char8_t> begin = bytesBegin(bytes);
+    return TokenizerScan<char8_t>(begin, begin + bytes.size(), {}, false, 0).run();
+}
+
+DeclarationScan firstDeclaringMeta(QStringView text, const QByteArray &codeset)
+{
+    const Position<char16_t> begin = textBegin(text);
+    return TokenizerScan<char16_t>(begin, begin + text.size(), codeset, false, 0).run();
+}
+
+DeclarationScan headDeclaration(QByteArrayView bytes)
+{
+    const Position<char8_t> begin = bytesBegin(bytes);
+    return TokenizerScan<char8_t>(begin, begin + bytes.size(), {}, true, prescanLength).run();
+}
+
+DeclarationScan headDeclaration(QStringView text, qsizetype unconditional,
+                                const QByteArray &codeset)
+{
+    const Position<char16_t> begin = textBegin(text);
+    return TokenizerScan<char16_t>(begin, begin + text.size(), codeset, true, unconditional).run();
 }
 
 const PageCharset *declaredCharset(QStringView text)
 {
     if (const PageCharset *declared = prescanForCharset(text))
         return declared;
-    const auto begin = reinterpret_cast<Position>(text.utf16());
-    return LaterDeclaration(begin, begin + text.size()).run();
+    return firstDeclaringMeta(text, {}).charset;
 }
 
 bool mentionsMeta(QStringView text)
 {
-    const auto begin = reinterpret_cast<Position>(text.utf16());
-    const Position end = begin + text.size();
-    for (Position at = find(begin, end, u'<'); at != end; at = find(at + 1, end, u'<')) {
-        if (startsWithWord(at, end, u"<meta"))
+    const Position<char16_t> begin = textBegin(text);
+    const Position<char16_t> end = begin + text.size();
+    for (Position<char16_t> at = find(begin, end, u'<'); at != end; at = find(at + 1, end, u'<')) {
+        if (startsWithWord(at, end, "<meta"))
             return true;
     }
     return false;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/encoding/page_charset.h"
 
+#include "save/encoding/ascii.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -297,12 +299,6 @@ static_assert(std::ranges::all_of(labels, [](const Label &entry) {
     return entry.label.size() <= longestLabel;
 }));
 
-bool isAsciiWhitespace(char16_t character)
-{
-    return character == u'\t' || character == u'\n' || character == u'\f' || character == u'\r'
-           || character == u' ';
-}
-
 } // namespace
 
 const PageCharset *charsetForLabel(QStringView label)
@@ -318,7 +314,7 @@ const PageCharset *charsetForLabel(QStringView label)
         const char16_t character = label[i].unicode();
         if (character >= 0x80)
             return nullptr; // every label is ASCII
-        lowered[i] = char(character >= u'A' && character <= u'Z' ? character + 0x20 : character);
+        lowered[i] = char(asciiLower(character));
     }
     const std::string_view key(lowered, std::size_t(label.size()));
     const auto found = std::ranges::lower_bound(labels, key, {}, &Label::label);

@@ -24,6 +24,11 @@ QByteArray chooseCodeset(const QByteArray &localeCodeset, int maxBytesPerCharact
 // is written as U+FFFD. The text is HTML source: an "&" is written as it stands.
 QByteArray encodePage(QStringView text, const QByteArray &codeset);
 
+// What becomes of the characters beyond ASCII: the codeset's bytes where it holds them, or
+// references all of them, with the shift controls (ESC, SO, SI) too, which is the same bytes
+// in every codeset a page can be saved in.
+enum class BeyondAscii { asTheCodesetHolds, asReferences };
+
 // The same encoding for a text given in consecutive pieces, which may split a surrogate
 // pair, with the bytes taken out as they are made: encodePage(a + b) equals the bytes of
 // add(a), take(), add(b), finish() joined. Throws like encodePage() for a codeset iconv
@@ -31,15 +36,15 @@ QByteArray encodePage(QStringView text, const QByteArray &codeset);
 class PageEncoder
 {
 public:
-    explicit PageEncoder(const QByteArray &codeset);
+    explicit PageEncoder(const QByteArray &codeset,
+                         BeyondAscii beyondAscii = BeyondAscii::asTheCodesetHolds);
     ~PageEncoder();
     PageEncoder(const PageEncoder &) = delete;
     PageEncoder &operator=(const PageEncoder &) = delete;
 
     void add(QStringView piece);
-    // Adds the ASCII characters that start the piece, up to the first other one, and returns
-    // how many it took; none while a surrogate waits or in a codeset that shifts.
-    qsizetype addAscii(QStringView piece);
+    // Adds a character as its reference, before anything else is added.
+    void addReference(char32_t codePoint);
     // The bytes made since the last take(); a high surrogate that ended the last piece waits
     // for the next one.
     QByteArray take();
@@ -50,3 +55,8 @@ private:
     struct State;
     std::unique_ptr<State> m_state;
 };
+
+// Narrows the ASCII characters that start the piece onto the end of out, up to the first
+// other character or shift control, and returns how many it took: bytes that are the same in
+// every codeset a page can be saved in, whatever the page turns out to declare.
+qsizetype appendAsciiAlike(QByteArray &out, QStringView piece);

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Tagwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "save/encoding/page_encoding.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+struct PageCharset;
+
+// The main box's page as its file holds it: the text with CR LF line breaks, in bytes that
+// every browser reads back as the text typed (page_readings.h).
+//
+// The charset is chosen on those bytes. The first guess is the charset the text declares in
+// its first declaring <meta>, or pageCodeset() for a text that declares none; the page is
+// written in it if both readings of the bytes it makes give it, else in the other charset
+// both give, if the bytes in that one bear them out. Otherwise, where the two would read the
+// page apart, every character beyond ASCII is a reference, which makes ASCII that every
+// charset reads alike, and the page is in the charset the standard's reading of it gives.
+// Either way a page never starts with bytes that read as a byte order mark unless they are
+// one: that first character is then a reference.
+class SavedPage
+{
+public:
+    // raw is the box's text as the editor holds it (saved_text.h); it outlives the page.
+    explicit SavedPage(QStringView raw);
+
+    // Hands the page's bytes to write in order, piece by piece, so that the page is never held
+    // whole, and stops once write returns false. May be called again, and hands the same bytes:
+    // the charset is chosen once, when the first character comes that is not the same byte in
+    // every codeset, on the text as a whole.
+    void write(const std::function<bool(QByteArrayView)> &write);
+
+    struct Choice
+    {
+        QByteArray codeset; // iconv's
+        const PageCharset *charset = nullptr; // as the standard's reading names it, or none
+        BeyondAscii beyondAscii = BeyondAscii::asTheCodesetHolds;
+        bool firstAsReference = false;
+    };
+    // How the bytes were made, once write() has chosen; null for a page that is the same
+    // bytes in every codeset.
+    const Choice *choice() const { return m_choice ? &*m_choice : nullptr; }
+
+private:
+    QStringView m_raw;
+    std::optional<Choice> m_choice;
+};
