@@ -4,8 +4,7 @@
 # Builds the Debian package into a temporary folder, checks its dependencies and contents,
 # has lintian check it, unpacks it into a temporary root and starts the unpacked program:
 # offscreen, with a toolkit option on the command line, and under a virtual X server until
-# its window shows. In a build with Debian's flags, the unpacked program must carry Debian's
-# hardening; FORTIFY_PROBE is "unhardened" in a build without them (the sanitizer build's).
+# its window shows, and checks its hardening (FORTIFY_PROBE "unhardened": a build without it).
 # Usage: check_debian_package.sh BUILD_DIR APP_ID SCREENSHOT_TOOL COMPILER FORTIFY_PROBE
 set -eu
 build=$1
@@ -69,24 +68,17 @@ if readelf -d "$program" | grep -Eq 'RPATH|RUNPATH'; then
     fail "the packaged program carries a library search path"
 fi
 
-# Debian's hardening as hardening-check reads it off the program: PIE, the stack protector,
-# read-only relocations bound at start, control flow protection and fortified libc calls.
-# A program is marked for control flow protection only if all it links is, the C library's
-# start file among them, which Debian 12's glibc does not mark.
+# Control flow protection can mark a program only if the C library's start file has it (not
+# on Debian 12). A fortified call shows only where the compiler knows the buffer's size, in
+# none of the program's: a probe built with the same flags shows that they fortify.
 if [ "$fortify_probe" = unhardened ]; then
     echo "note: a build without Debian's flags; the program's hardening is not checked"
 else
-    control_flow=""
-    readelf -n "$("$compiler" -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' ||
-        { control_flow=--nocfprotection; echo "note: Scrt1.o, so the program, has no CET mark"; }
-    hardening-check $control_flow --nofortify "$program" ||
-        fail "hardening-check finds the packaged program without Debian's hardening"
-    # A fortified call shows only where the compiler knows the buffer's size, which it knows
-    # for none of the program's (memcpy, memset and getgroups into heap buffers): then a
-    # probe built with the same flags shows that they fortify.
-    hardening-check -q $control_flow "$program" >/dev/null ||
-        hardening-check $control_flow "$fortify_probe" ||
-        fail "no fortified libc call, neither in the program nor in a probe built as it is"
+    readelf -n "$("$compiler" -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' &&
+        control_flow="" || control_flow=--nocfprotection
+    hardening-check $control_flow --nofortify "$program" || fail "the program lacks hardening"
+    hardening-check -q $control_flow "$program" >/dev/null || hardening-check "$fortify_probe" \
+        $control_flow || fail "no fortified call, neither in the program nor in the probe"
 fi
 
 # A program that is still running when timeout stops it (status 124) started without

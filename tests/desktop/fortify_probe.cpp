@@ -6,6 +6,5 @@
 int main(int argc, char *argv[])
 {
     char name[16];
-    std::snprintf(name, sizeof name / 2 * unsigned(argc), "%s", argv[0]);
-    return std::puts(name) < 0;
+    return std::snprintf(name, sizeof name / 2 * unsigned(argc), "%s", argv[0]) < 0;
 }
