@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
-#include "app/form1_accessible.h"
 #include "app/layout_scale.h"
 #include "app/run_command.h"
 #include "app/window_direction.h"
@@ -23,6 +22,8 @@
 
 namespace {
 
+// Where a control's member index is kept beside its object name, for tests and tools that
+// tell array members apart from outside.
 constexpr char indexProperty[] = "index";
 
 } // namespace
@@ -30,19 +31,18 @@ constexpr char indexProperty[] = "index";
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
-    presentShownControlsOnly();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tagwright"));
 
-    std::vector<PlacedControl> controls;
     for (const ControlPlacement &placement : form1Layout())
-        controls.push_back({&placement, createControl(placement)});
+        m_placed.push_back({&placement, createControl(placement)});
+    m_controls = typedControls();
     keepLeftToRight(*this);
     describeForScreenReaders();
-    placeControls(controls);
+    placeControls();
 
     std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const auto &[placement, control] : controls) {
+    for (const auto &[placement, control] : m_placed) {
         if (control->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(placement->tab, control);
     }
@@ -60,15 +60,15 @@ Form1::Form1(QWidget *parent)
 // place.
 void Form1::describeForScreenReaders()
 {
-    label("Label1")->setBuddy(field("txtHTMcap"));
-    label("q")->hide();
+    m_controls.Label1->setBuddy(m_controls.txtHTMcap);
+    m_controls.q->hide();
 }
 
 // Puts every control where the table says, grown by one scale so that each caption on show
 // is whole in its control's font; a label reaches over the free room beside it, so its caption
 // may run on past the table's width where nothing else is drawn. The scale is decided here,
 // once: resizing the window later moves nothing.
-void Form1::placeControls(std::span<const PlacedControl> controls)
+void Form1::placeControls()
 {
     // A font a platform theme gives one class of control, such as its own for labels or
     // buttons, reaches the control only when it is polished: measure in the font it shows.
@@ -78,7 +78,7 @@ void Form1::placeControls(std::span<const PlacedControl> controls)
         return pixelRect(label ? withFreeRoom(placement) : placement, scale);
     };
     std::vector<ShownCaption> captions;
-    for (const auto &[placement, control] : controls) {
+    for (const auto &[placement, control] : m_placed) {
         const bool captioned = placement->kind == ControlPlacement::Button
                                || placement->kind == ControlPlacement::Label;
         if (captioned && !control->isHidden()) {
@@ -89,7 +89,7 @@ void Form1::placeControls(std::span<const PlacedControl> controls)
         }
     }
     const double scale = layoutScale(captions);
-    for (const auto &[placement, control] : controls)
+    for (const auto &[placement, control] : m_placed)
         control->setGeometry(placeAt(*placement, scale));
     resize(pixels(clientWidthTwips, scale), pixels(clientHeightTwips, scale));
 }
@@ -131,26 +131,52 @@ QWidget *Form1::createControl(const ControlPlacement &placement)
     return created;
 }
 
+// Each control the commands use, found once among the placed controls by its name in the
+// layout table.
+Form1::Controls Form1::typedControls() const
+{
+    return {
+            .cmdhtm = buttonArray("cmdhtm"),
+            .cmdItalic = buttonArray("cmdItalic"),
+            .cmdBR = buttonArray("cmdBR"),
+            .cmdBold = buttonArray("cmdBold"),
+            .cmdBody = buttonArray("cmdBody"),
+            .cmdPara = placed<QAbstractButton>("cmdPara"),
+            .hrefbutt = placed<QAbstractButton>("hrefbutt"),
+            .cmdImage = placed<QAbstractButton>("cmdImage"),
+            .cmdDrag = placed<QAbstractButton>("cmdDrag"),
+            .cmdClear = placed<QAbstractButton>("cmdClear"),
+            .cmdTest = placed<QAbstractButton>("cmdTest"),
+            .cmdSave = placed<QAbstractButton>("cmdSave"),
+            .hmbox = placed<QPlainTextEdit>("hmbox"),
+            .txtTest = placed<QPlainTextEdit>("txtTest"),
+            .txtHtml = placed<QLineEdit>("txtHtml"),
+            .txtHTMcap = placed<QLineEdit>("txtHTMcap"),
+            .txtIMG = placed<QLineEdit>("txtIMG"),
+            .Label1 = placed<QLabel>("Label1"),
+            .q = placed<QLabel>("q"),
+    };
+}
+
 // Which command each click runs. The members of a button array share one command, which
-// is given the clicked member's index.
+// is given the clicked member.
 void Form1::routeClicks()
 {
-    QPlainTextEdit *hmbox = box("hmbox");
-    QPlainTextEdit *txtTest = box("txtTest");
-    for (const char *tagPair : {"cmdhtm", "cmdItalic", "cmdBR", "cmdBold", "cmdBody"}) {
-        for (const int index : {0, 1}) {
-            onClick(button(tagPair, index),
-                    [=, this] { appendCaption(hmbox, button(tagPair, index)); });
-        }
+    for (const ButtonArray &tagPair : {m_controls.cmdhtm, m_controls.cmdItalic, m_controls.cmdBR,
+                                       m_controls.cmdBold, m_controls.cmdBody}) {
+        for (QAbstractButton *member : tagPair)
+            onClick(member, [this, member] { appendCaption(m_controls.hmbox, member); });
     }
-    onClick(button("cmdPara"), [=, this] { appendCaption(hmbox, button("cmdPara")); });
-    onClick(button("cmdImage"), [=, this] { buildImage(txtTest, label("q"), field("txtIMG")); });
-    onClick(button("hrefbutt"),
-            [=, this] { buildLink(txtTest, label("q"), field("txtHtml"), field("txtHTMcap")); });
-    onClick(button("cmdDrag"), [=] { dragDown(hmbox, txtTest); });
-    onClick(button("cmdClear"), [=] { clearBox(hmbox); });
-    onClick(button("cmdTest"), [=] { clearBox(txtTest); });
-    onClick(button("cmdSave"), [=, this] { saveMainBox(m_commonDialog1, hmbox, this); });
+    onClick(m_controls.cmdPara, [this] { appendCaption(m_controls.hmbox, m_controls.cmdPara); });
+    onClick(m_controls.cmdImage,
+            [this] { buildImage(m_controls.txtTest, m_controls.q, m_controls.txtIMG); });
+    onClick(m_controls.hrefbutt, [this] {
+        buildLink(m_controls.txtTest, m_controls.q, m_controls.txtHtml, m_controls.txtHTMcap);
+    });
+    onClick(m_controls.cmdDrag, [this] { dragDown(m_controls.hmbox, m_controls.txtTest); });
+    onClick(m_controls.cmdClear, [this] { clearBox(m_controls.hmbox); });
+    onClick(m_controls.cmdTest, [this] { clearBox(m_controls.txtTest); });
+    onClick(m_controls.cmdSave, [this] { saveMainBox(m_commonDialog1, m_controls.hmbox, this); });
 }
 
 void Form1::onClick(QAbstractButton *clicked, std::function<void()> command)
@@ -161,30 +187,22 @@ void Form1::onClick(QAbstractButton *clicked, std::function<void()> command)
 
 QWidget *Form1::control(const QString &name, int index) const
 {
-    const auto named = findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
-    const auto found = std::ranges::find_if(named, [index](const QWidget *candidate) {
-        const QVariant member = candidate->property(indexProperty);
-        return member.isValid() ? member.toInt() == index : index < 0;
+    const auto found = std::ranges::find_if(m_placed, [&](const PlacedControl &candidate) {
+        return QLatin1String(candidate.placement->name) == name
+               && candidate.placement->index == index;
     });
-    return found == named.end() ? nullptr : *found;
+    return found == m_placed.end() ? nullptr : found->control;
 }
 
-QAbstractButton *Form1::button(const char *name, int index) const
+template<typename Control>
+Control *Form1::placed(const char *name, int index) const
 {
-    return qobject_cast<QAbstractButton *>(control(QString::fromLatin1(name), index));
+    auto *found = qobject_cast<Control *>(control(QLatin1String(name), index));
+    Q_ASSERT_X(found, "Form1", name);
+    return found;
 }
 
-QPlainTextEdit *Form1::box(const char *name) const
+Form1::ButtonArray Form1::buttonArray(const char *name) const
 {
-    return qobject_cast<QPlainTextEdit *>(control(QString::fromLatin1(name)));
-}
-
-QLineEdit *Form1::field(const char *name) const
-{
-    return qobject_cast<QLineEdit *>(control(QString::fromLatin1(name)));
-}
-
-QLabel *Form1::label(const char *name) const
-{
-    return qobject_cast<QLabel *>(control(QString::fromLatin1(name)));
+    return {placed<QAbstractButton>(name, 0), placed<QAbstractButton>(name, 1)};
 }

@@ -3,6 +3,6 @@
 #pragma once
 
 // From now on a Tagwright window presents to a screen reader the controls that are shown, and
-// no hidden one, so a control that nobody can see is not read out either. Called before the
-// first window is made; calling it again changes nothing.
+// no hidden one, so a control that nobody can see is not read out either. Called once, where
+// the application starts, before the first window is made.
 void presentShownControlsOnly();

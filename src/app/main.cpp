@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
+#include "app/form1_accessible.h"
 #include "app/translations.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(TAGWRIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TAGWRIGHT_APP_ID)));
     loadTranslations(app, QLocale::system().uiLanguages());
+    presentShownControlsOnly();
     Form1 form;
     form.show();
     return app.exec();

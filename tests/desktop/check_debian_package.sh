@@ -4,12 +4,14 @@
 # Builds the Debian package into a temporary folder, checks its dependencies and contents,
 # has lintian check it, unpacks it into a temporary root and starts the unpacked program:
 # offscreen, with a toolkit option on the command line, and under a virtual X server until
-# its window shows.
-# Usage: check_debian_package.sh BUILD_DIR APP_ID SCREENSHOT_TOOL
+# its window shows, and checks its hardening (FORTIFY_PROBE "unhardened": a build without it).
+# Usage: check_debian_package.sh BUILD_DIR APP_ID SCREENSHOT_TOOL COMPILER FORTIFY_PROBE
 set -eu
 build=$1
 app_id=$2
 screenshot=$3
+compiler=$4
+fortify_probe=$5
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -64,6 +66,19 @@ dpkg-deb -x "$deb" "$root"
 program=$root/usr/bin/tagwright
 if readelf -d "$program" | grep -Eq 'RPATH|RUNPATH'; then
     fail "the packaged program carries a library search path"
+fi
+
+# Control flow protection can mark a program only if the C library's start file has it (not
+# on Debian 12). A fortified call shows only where the compiler knows the buffer's size, in
+# none of the program's: a probe built with the same flags shows that they fortify.
+if [ "$fortify_probe" = unhardened ]; then
+    echo "note: a build without Debian's flags; the program's hardening is not checked"
+else
+    readelf -n "$("$compiler" -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' &&
+        control_flow="" || control_flow=--nocfprotection
+    hardening-check $control_flow --nofortify "$program" || fail "the program lacks hardening"
+    hardening-check -q $control_flow "$program" >/dev/null || hardening-check "$fortify_probe" \
+        $control_flow || fail "no fortified call, neither in the program nor in the probe"
 fi
 
 # A program that is still running when timeout stops it (status 124) started without

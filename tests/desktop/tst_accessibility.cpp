@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
+#include "app/form1_accessible.h"
 #include "app/form1_layout.h"
 
 #include <QAccessible>
@@ -21,6 +22,7 @@ class tst_Accessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { presentShownControlsOnly(); } // as main() does
     void controlHasItsNameAndRole_data();
     void controlHasItsNameAndRole();
     void everyControlInTheWindowIsNamedOnce();
