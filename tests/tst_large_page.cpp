@@ -5,6 +5,7 @@
 // page built by clicking is one long line, which the main box lays out in its own, cheaper
 // way; the last tests check that it still shows what a stock box shows, after edits too.
 
+#include "page_bytes.h"
 #include "save/encoding/page_encoding.h"
 #include "save/file/page_file.h"
 #include "text/text_box.h"
@@ -210,7 +211,7 @@ void tst_LargePage::lineSeparatorIsALineBreak()
 void tst_LargePage::encoderGivesTheSameBytesWhereverPiecesSplit()
 {
     const MixedPage page = mixedPage(400, 2);
-    QCOMPARE(encodePage(page.text, "CP1252"), page.bytes);
+    QCOMPARE(encoded(page.text, "CP1252"), page.bytes);
     for (qsizetype split = 0; split <= page.text.size(); ++split) {
         PageEncoder encoder("CP1252");
         encoder.add(QStringView(page.text).first(split));
@@ -241,22 +242,22 @@ void tst_LargePage::encoderJoinsASplitSurrogatePair()
     QFETCH(QStringList, pieces);
     QFETCH(QByteArray, bytes);
     PageEncoder encoder("CP1252");
-    QByteArray encoded;
+    QByteArray inPieces;
     for (const QString &piece : pieces) {
         encoder.add(piece);
-        encoded += encoder.take();
+        inPieces += encoder.take();
     }
-    encoded += encoder.finish();
-    QCOMPARE(encoded, bytes);
-    QCOMPARE(encodePage(pieces.join(QString()), "CP1252"), bytes);
+    inPieces += encoder.finish();
+    QCOMPARE(inPieces, bytes);
+    QCOMPARE(encoded(pieces.join(QString()), "CP1252"), bytes);
 }
 
 void tst_LargePage::repeatedCharactersEncodeAlike()
 {
     // Each character is converted once and then remembered; later ones must match.
-    QCOMPARE(encodePage(u"\u20ac\u20ac\u65e5x\u65e5\u20ac"_s, "CP1252"),
+    QCOMPARE(encoded(u"\u20ac\u20ac\u65e5x\u65e5\u20ac"_s, "CP1252"),
              "\x80\x80&#26085;x&#26085;\x80"_ba);
-    QCOMPARE(encodePage(u"\u0416\u0416\u00e9\u00e9"_s, "KOI8-R"), "\xf6\xf6&#233;&#233;"_ba);
+    QCOMPARE(encoded(u"\u0416\u0416\u00e9\u00e9"_s, "KOI8-R"), "\xf6\xf6&#233;&#233;"_ba);
 }
 
 void tst_LargePage::producedPiecesMakeTheFile()

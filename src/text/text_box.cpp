@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/text_box.h"
 
-#include "save/encoding/saved_text.h"
+#include "text/line_breaks/saved_text.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

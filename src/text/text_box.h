@@ -22,8 +22,8 @@ QString text(const QPlainTextEdit *box);
 void forEachPiece(const QPlainTextEdit *box, const std::function<bool(QStringView)> &take);
 
 // The box's text as the editor holds it, each line break a paragraph or line separator
-// (U+2029, U+2028): the one copy of it a save reads (save/encoding/saved_page.h), which
-// makes its CR LF form in pieces as forEachPiece() does.
+// (U+2029, U+2028): the one copy of it a save reads, which makes its CR LF form in pieces
+// as forEachPiece() does (line_breaks/saved_text.h).
 QString rawText(const QPlainTextEdit *box);
 
 // Same result as replacing the whole text by text(box) + piece, done as an insertion at

@@ -11,7 +11,7 @@
 
 #include "app/form1.h"
 #include "box_text.h"
-#include "save/encoding/page_encoding.h"
+#include "page_bytes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
     report("earlier file", !earlier                                    ? QStringLiteral("none")
                            : !after                                    ? QStringLiteral("gone")
                            : *after == *earlier                        ? QStringLiteral("intact")
-                           : *after == encodePage(page, pageCodeset()) ? QStringLiteral("new page")
+                           : *after == savedBytes(page) ? QStringLiteral("new page")
                                                                        : QStringLiteral("changed"));
     QStringList stray;
     for (const QString &entry : folderEntries(path)) {

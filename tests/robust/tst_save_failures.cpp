@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/encoding/page_encoding.h"
+#include "page_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,8 +105,7 @@ QByteArray savedPage(int kibibytes)
 {
     const QString line
             = QString::fromUtf8("<P>Gr\u00FC\u00DFe \u2013 \u65E5\u672C & \U0001F600</P>\r\n");
-    return encodePage(line.repeated((kibibytes * 1024 + line.size() - 1) / line.size()),
-                      pageCodeset());
+    return savedBytes(line.repeated((kibibytes * 1024 + line.size() - 1) / line.size()));
 }
 
 // Runs a command as the unprivileged user nobody, in groups if given, when the tests run as

@@ -4,7 +4,7 @@
 // does, prints "writing", writes it to PATH and prints "written". The test kills it with
 // SIGKILL at chosen moments in between.
 
-#include "save/encoding/page_encoding.h"
+#include "page_bytes.h"
 #include "save/file/page_file.h"
 
 #include <QByteArray>
@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     const QString page = line.repeated(size / line.size() + 1);
     QElapsedTimer clock;
     clock.start();
-    const QByteArray bytes = encodePage(page, pageCodeset());
+    const QByteArray bytes = savedBytes(page);
     std::printf("encoded in %lld us\n", clock.nsecsElapsed() / 1000);
 
     std::printf("writing\n");

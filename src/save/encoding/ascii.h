@@ -2,17 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
-#include <cstring>
+#include "text/line_breaks/saved_text.h"
 
-// The small ASCII helpers that the box reader, the declaration scanner, the charset labels
-// and the encoder share. They take a UTF-16 unit; a byte converts to one unchanged.
-
-// The editor's own line breaks, a paragraph or a line separator, each saved as CR LF.
-constexpr bool isLineSeparator(char16_t character)
-{
-    return character == 0x2028 || character == 0x2029;
-}
+// The small ASCII helpers that the declaration scanner, the charset labels and the encoder
+// share. They take a UTF-16 unit; a byte converts to one unchanged.
 
 // ASCII whitespace as HTML and the Encoding Standard read it.
 constexpr bool isAsciiWhitespace(char16_t character)
@@ -36,13 +29,4 @@ constexpr char16_t asciiLower(char16_t character)
 constexpr bool isShiftControl(char16_t character)
 {
     return character == 0x0E || character == 0x0F || character == 0x1B;
-}
-
-// Whether the four UTF-16 units at from are all ASCII, tested at once: most of a page is
-// ASCII, so the box reader and the page encoder skip through it four characters at a time.
-inline bool fourAreAscii(const char16_t *from)
-{
-    std::uint64_t four;
-    std::memcpy(&four, from, sizeof four);
-    return (four & 0xFF80FF80FF80FF80u) == 0;
 }

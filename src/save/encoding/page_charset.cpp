@@ -5,6 +5,7 @@
 #include "save/encoding/ascii.h"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 
 namespace {
@@ -54,12 +55,13 @@ constexpr PageCharset replacement{"replacement", nullptr};
 constexpr PageCharset utf16be{"UTF-16BE", nullptr};
 constexpr PageCharset utf16le{"UTF-16LE", nullptr};
 constexpr PageCharset userDefined{"x-user-defined", nullptr};
+// Known to WebKit alone, and never a page's saved encoding.
+constexpr PageCharset eucTw{"EUC-TW", nullptr};
+constexpr PageCharset macCentralEurope{"x-mac-centraleurroman", nullptr};
+constexpr PageCharset macGreek{"x-mac-greek", nullptr};
+constexpr PageCharset macTurkish{"x-mac-turkish", nullptr};
 
-struct Label
-{
-    std::string_view label;
-    const PageCharset *charset;
-};
+using Label = CharsetLabel;
 
 // Every label of the Encoding Standard, in byte order for the binary search.
 constexpr Label labels[] = {
@@ -294,14 +296,87 @@ constexpr Label labels[] = {
 };
 static_assert(std::ranges::is_sorted(labels, {}, &Label::label));
 
-constexpr std::size_t longestLabel = 19; // "iso-10646-ucs-2" and "cseucpkdfmtjapanese"
-static_assert(std::ranges::all_of(labels, [](const Label &entry) {
-    return entry.label.size() <= longestLabel;
-}));
+// The labels WebKit knows beyond the standard's, from its codecs' lists (TextCodecICU and
+// TextCodecCJK), in lower case and byte order; WebKitGTK 2.50 decoded a page declaring cp936,
+// latin8, maccyrillic, euc-tw, x-mac-greek or latin10 in the label's charset.
+constexpr Label webKitLabels[] = {
+        {"cn-gb", &gbk},
+        {"cp936", &gbk},
+        {"csgb231280", &gbk},
+        {"euc-cn", &gbk},
+        {"euc-tw", &eucTw},
+        {"gb2312-1980", &gbk},
+        {"ibm-1392", &gb18030},
+        {"iso8859101992", &iso8859_10},
+        {"iso8859141998", &iso8859_14},
+        {"iso8859162001", &iso8859_16},
+        {"isoceltic", &iso8859_14},
+        {"isoir157", &iso8859_10},
+        {"isoir199", &iso8859_14},
+        {"isoir226", &iso8859_16},
+        {"l10", &iso8859_16},
+        {"l8", &iso8859_14},
+        {"latin10", &iso8859_16},
+        {"latin8", &iso8859_14},
+        {"mac-cyrillic", &macCyrillic},
+        {"macce", &macCentralEurope},
+        {"maccentraleurope", &macCentralEurope},
+        {"maccy", &macCyrillic},
+        {"maccyrillic", &macCyrillic},
+        {"macgr", &macGreek},
+        {"macroman", &macintosh},
+        {"mactr", &macTurkish},
+        {"ms936", &gbk},
+        {"winarabic", &windows1256},
+        {"wincyrillic", &windows1251},
+        {"windows-10006", &macGreek},
+        {"windows-10007", &macCyrillic},
+        {"windows-10029", &macCentralEurope},
+        {"windows-10081", &macTurkish},
+        {"windows-54936", &gb18030},
+        {"windows-936", &gbk},
+        {"windows-936-2000", &gbk},
+        {"winlatin2", &windows1250},
+        {"winturkish", &windows1254},
+        {"winvietnamese", &windows1258},
+        {"x-euc-cn", &gbk},
+        {"x-mac-ce", &macCentralEurope},
+        {"x-mac-centraleurroman", &macCentralEurope},
+        {"x-mac-greek", &macGreek},
+        {"x-mac-turkish", &macTurkish},
+        {"x-maccentraleurope", &macCentralEurope},
+        {"x-maccyrillic", &macCyrillic},
+        {"x-macgreek", &macGreek},
+        {"x-macroman", &macintosh},
+        {"x-macturkish", &macTurkish},
+        {"x-macukraine", &macCyrillic},
+        {"x-uhc", &eucKr},
+        {"x-windows-949", &eucKr},
+};
+static_assert(std::ranges::is_sorted(webKitLabels, {}, &Label::label));
+
+constexpr std::size_t longestLabel = 21; // "x-mac-centraleurroman"
+constexpr bool fitsTheLongest(std::span<const Label> table)
+{
+    return std::ranges::all_of(
+            table, [](const Label &entry) { return entry.label.size() <= longestLabel; });
+}
+static_assert(fitsTheLongest(labels) && fitsTheLongest(webKitLabels));
+
+const PageCharset *find(std::span<const Label> table, std::string_view key)
+{
+    const auto found = std::ranges::lower_bound(table, key, {}, &Label::label);
+    return found == table.end() || found->label != key ? nullptr : found->charset;
+}
 
 } // namespace
 
-const PageCharset *charsetForLabel(QStringView label)
+std::span<const CharsetLabel> webKitOnlyLabels()
+{
+    return webKitLabels;
+}
+
+const PageCharset *charsetForLabel(QStringView label, std::span<const CharsetLabel> moreLabels)
 {
     while (!label.isEmpty() && isAsciiWhitespace(label.front().unicode()))
         label = label.sliced(1);
@@ -317,15 +392,15 @@ const PageCharset *charsetForLabel(QStringView label)
         lowered[i] = char(asciiLower(character));
     }
     const std::string_view key(lowered, std::size_t(label.size()));
-    const auto found = std::ranges::lower_bound(labels, key, {}, &Label::label);
-    if (found == std::end(labels) || found->label != key || found->charset == &replacement)
-        return nullptr;
-    return found->charset;
+    const PageCharset *charset = find(labels, key);
+    if (!charset)
+        charset = find(moreLabels, key);
+    return charset == &replacement ? nullptr : charset;
 }
 
-const PageCharset *charsetForMetaLabel(QStringView label)
+const PageCharset *charsetForMetaLabel(QStringView label, std::span<const CharsetLabel> moreLabels)
 {
-    const PageCharset *charset = charsetForLabel(label);
+    const PageCharset *charset = charsetForLabel(label, moreLabels);
     if (charset == &utf16be || charset == &utf16le)
         return &utf8;
     if (charset == &userDefined)

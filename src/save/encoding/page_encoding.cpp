@@ -75,17 +75,6 @@ bool pairAt(const char16_t *from, const char16_t *end)
     return end - from > 1 && formPair(from[0], from[1]);
 }
 
-// The code point starting at from, a lone surrogate counting as U+FFFD, and how many UTF-16
-// units it takes.
-std::pair<char32_t, qsizetype> codePointAt(const char16_t *from, const char16_t *end)
-{
-    if (pairAt(from, end))
-        return {QChar::surrogateToUcs4(from[0], from[1]), 2};
-    if (QChar::isSurrogate(*from))
-        return {replacementCharacter, 1};
-    return {*from, 1};
-}
-
 // Whether one of the four UTF-16 units at from, all of them ASCII, is a control character.
 bool oneOfFourIsControl(const char16_t *from)
 {
@@ -194,21 +183,31 @@ struct PageEncoder::State
         return Entry(entry);
     }
 
-    // Whether the bytes read back as the character. glibc's CP932, for one, writes U+00A2 as
-    // the bytes of U+FFE0, the full-width cent sign, which is what a browser then shows.
+    // Whether the bytes read back as the character, as a browser reads them. glibc's CP932,
+    // for one, writes U+00A2 as the bytes of U+FFE0, the full-width cent sign, which is what a
+    // browser then shows. And a browser's decoder composes nothing: glibc's CP1255 and CP1258
+    // write some letters as a base letter and a combining accent, which glibc reads back as
+    // the letter but a browser as the two.
     bool decodesAs(char *bytes, std::size_t size, char16_t character)
     {
         char16_t decoded[2] = {};
+        return decode(bytes, size, decoded) == 1 && decoded[0] == character
+               && (size == 1 || decode(bytes, 1, decoded) == 0);
+    }
+
+    // How many UTF-16 units the bytes decode to, or 0 where they are not whole characters.
+    std::size_t decode(char *bytes, std::size_t size, char16_t (&decoded)[2])
+    {
         char *output = reinterpret_cast<char *>(decoded);
         size_t outputLeft = sizeof decoded;
         size_t inputLeft = size;
         // glibc's CP1255 and CP1258 hold a letter back to see whether an accent follows.
         const iconv_t handle = decoder->handle();
         iconv(handle, nullptr, nullptr, nullptr, nullptr);
-        return iconv(handle, &bytes, &inputLeft, &output, &outputLeft) != size_t(-1)
-               && inputLeft == 0
-               && iconv(handle, nullptr, nullptr, &output, &outputLeft) != size_t(-1)
-               && outputLeft == sizeof(char16_t) && decoded[0] == character;
+        const bool whole = iconv(handle, &bytes, &inputLeft, &output, &outputLeft) != size_t(-1)
+                           && inputLeft == 0
+                           && iconv(handle, nullptr, nullptr, &output, &outputLeft) != size_t(-1);
+        return whole ? (sizeof decoded - outputLeft) / sizeof(char16_t) : 0;
     }
 
     // Brings the converter back to its first state, writing the shift back or a held letter.
@@ -256,7 +255,7 @@ struct PageEncoder::State
         }
         if (result == size_t(-1) && errno != EILSEQ && errno != EINVAL)
             throw std::runtime_error("character conversion failed");
-        writeReference(codePointAt(character, character + units).first);
+        writeReference(characterAt(QStringView(character, units), 0).codePoint);
     }
 
     void appendCharacter(char16_t character)
@@ -304,9 +303,9 @@ struct PageEncoder::State
             while (position != end) {
                 position = appendAsciiRun<true>(out, position, end);
                 if (position != end) {
-                    const auto [codePoint, units] = codePointAt(position, end);
-                    appendReference(out, codePoint);
-                    position += units;
+                    const TextCharacter character = characterAt(QStringView(position, end), 0);
+                    appendReference(out, character.codePoint);
+                    position += character.units;
                 }
             }
             return;
@@ -406,11 +405,4 @@ QByteArray chooseCodeset(const QByteArray &localeCodeset, int maxBytesPerCharact
 QByteArray pageCodeset()
 {
     return chooseCodeset(nl_langinfo(CODESET), int(MB_CUR_MAX));
-}
-
-QByteArray encodePage(QStringView text, const QByteArray &codeset)
-{
-    PageEncoder encoder(codeset);
-    encoder.add(text);
-    return encoder.finish();
 }

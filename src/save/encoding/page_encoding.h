@@ -19,20 +19,17 @@ QByteArray pageCodeset();
 // one of its characters takes.
 QByteArray chooseCodeset(const QByteArray &localeCodeset, int maxBytesPerCharacter);
 
-// Encodes text in UTF-8 or in a codeset that iconv knows, 8-bit, multi-byte or one that
-// shifts (ISO-2022-JP: the file ends, and each reference starts, in ASCII). A lone surrogate
-// is written as U+FFFD. The text is HTML source: an "&" is written as it stands.
-QByteArray encodePage(QStringView text, const QByteArray &codeset);
-
 // What becomes of the characters beyond ASCII: the codeset's bytes where it holds them, or
 // references all of them, with the shift controls (ESC, SO, SI) too, which is the same bytes
 // in every codeset a page can be saved in.
 enum class BeyondAscii { asTheCodesetHolds, asReferences };
 
-// The same encoding for a text given in consecutive pieces, which may split a surrogate
-// pair, with the bytes taken out as they are made: encodePage(a + b) equals the bytes of
-// add(a), take(), add(b), finish() joined. Throws like encodePage() for a codeset iconv
-// does not know.
+// Encodes text in UTF-8 or in a codeset that iconv knows, 8-bit, multi-byte or one that
+// shifts (ISO-2022-JP: the file ends, and each reference starts, in ASCII). A lone surrogate
+// is written as U+FFFD. The text is HTML source: an "&" is written as it stands. The text
+// comes in consecutive pieces, which may split a surrogate pair, and the bytes are taken out
+// as they are made: the bytes of add(a + b), finish() equal those of add(a), take(), add(b),
+// finish() joined. Throws for a codeset iconv does not know.
 class PageEncoder
 {
 public:

@@ -1,11 +1,29 @@
 // SPDX-FileCopyrightText: 2026 The Tagwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "save/encoding/saved_text.h"
-
-#include "save/encoding/ascii.h"
+#include "text/line_breaks/saved_text.h"
 
 #include <cstring>
 #include <memory>
+
+TextCharacter characterAt(QStringView text, qsizetype at)
+{
+    const char16_t unit = text[at].unicode();
+    if (QChar::isHighSurrogate(unit) && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+        return {QChar::surrogateToUcs4(unit, text[at + 1].unicode()), 2};
+    return {QChar::isSurrogate(unit) ? U'\uFFFD' : char32_t(unit), 1};
+}
+
+SavedCharacter savedCharacterAt(QStringView raw, qsizetype at)
+{
+    static constexpr char16_t lineBreak[] = u"\r\n";
+    static constexpr char16_t replacement[] = u"\uFFFD";
+    if (isLineSeparator(raw[at].unicode()))
+        return {QStringView(lineBreak, 2), 1};
+    const TextCharacter character = characterAt(raw, at);
+    if (character.codePoint == U'\uFFFD' && raw[at] != QChar(0xFFFD))
+        return {QStringView(replacement, 1), 1};
+    return {raw.sliced(at, character.units), character.units};
+}
 
 void forEachSavedPiece(QStringView raw, const std::function<bool(QStringView)> &take)
 {
