@@ -5,12 +5,13 @@
 // breaks, in UTF-8 behind a byte order mark, which every browser reads as typed; and
 // index.tsv, a line "NN<TAB>row name" for each row.
 
-#include "save/encoding/saved_page.h"
+#include "page_bytes.h"
 #include "saved_page_rows.h"
 
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringEncoder>
 
 #include <cstdio>
 
@@ -31,11 +32,13 @@ bool writeFile(const QString &path, QByteArrayView bytes)
 }
 
 // The text as typed, in UTF-8 behind a byte order mark: the editor keeps each line break as a
-// paragraph or line separator, which the file holds as CR LF.
+// paragraph or line separator, which the file holds as CR LF, and a lone surrogate, which
+// UTF-8 cannot hold, is U+FFFD, as a save writes it.
 QByteArray typedPage(QString text)
 {
     text.replace(QChar::ParagraphSeparator, u"\r\n"_s).replace(QChar::LineSeparator, u"\r\n"_s);
-    return "\xef\xbb\xbf" + text.toUtf8();
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    return "\xef\xbb\xbf" + QByteArray(utf8(text));
 }
 
 } // namespace
@@ -55,12 +58,7 @@ int main(int argc, char *argv[])
     int number = 0;
     for (const SavedPageRow &row : savedPageRows()) {
         const QString stem = QString::asprintf("%02d", ++number);
-        QByteArray saved;
-        SavedPage(row.page).write([&saved](QByteArrayView piece) {
-            saved += piece;
-            return true;
-        });
-        if (!writeFile(folder.filePath(stem + u".html"_s), saved)
+        if (!writeFile(folder.filePath(stem + u".html"_s), savedBytes(row.page))
             || !writeFile(folder.filePath(stem + u".typed.html"_s), typedPage(row.page)))
             return 1;
         index += stem.toLatin1() + '\t' + row.name + '\n';
