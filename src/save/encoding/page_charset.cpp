@@ -5,6 +5,7 @@
 #include "save/encoding/ascii.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -61,311 +62,139 @@ constexpr PageCharset macCentralEurope{"x-mac-centraleurroman", nullptr};
 constexpr PageCharset macGreek{"x-mac-greek", nullptr};
 constexpr PageCharset macTurkish{"x-mac-turkish", nullptr};
 
-using Label = CharsetLabel;
-
-// Every label of the Encoding Standard, in byte order for the binary search.
-constexpr Label labels[] = {
-        {"866", &ibm866},
-        {"ansi_x3.4-1968", &windows1252},
-        {"arabic", &iso8859_6},
-        {"ascii", &windows1252},
-        {"asmo-708", &iso8859_6},
-        {"big5", &big5},
-        {"big5-hkscs", &big5},
-        {"chinese", &gbk},
-        {"cn-big5", &big5},
-        {"cp1250", &windows1250},
-        {"cp1251", &windows1251},
-        {"cp1252", &windows1252},
-        {"cp1253", &windows1253},
-        {"cp1254", &windows1254},
-        {"cp1255", &windows1255},
-        {"cp1256", &windows1256},
-        {"cp1257", &windows1257},
-        {"cp1258", &windows1258},
-        {"cp819", &windows1252},
-        {"cp866", &ibm866},
-        {"csbig5", &big5},
-        {"cseuckr", &eucKr},
-        {"cseucpkdfmtjapanese", &eucJp},
-        {"csgb2312", &gbk},
-        {"csibm866", &ibm866},
-        {"csiso2022jp", &iso2022Jp},
-        {"csiso2022kr", &replacement},
-        {"csiso58gb231280", &gbk},
-        {"csiso88596e", &iso8859_6},
-        {"csiso88596i", &iso8859_6},
-        {"csiso88598e", &iso8859_8},
-        {"csiso88598i", &iso8859_8i},
-        {"csisolatin1", &windows1252},
-        {"csisolatin2", &iso8859_2},
-        {"csisolatin3", &iso8859_3},
-        {"csisolatin4", &iso8859_4},
-        {"csisolatin5", &windows1254},
-        {"csisolatin6", &iso8859_10},
-        {"csisolatin9", &iso8859_15},
-        {"csisolatinarabic", &iso8859_6},
-        {"csisolatincyrillic", &iso8859_5},
-        {"csisolatingreek", &iso8859_7},
-        {"csisolatinhebrew", &iso8859_8},
-        {"cskoi8r", &koi8R},
-        {"csksc56011987", &eucKr},
-        {"csmacintosh", &macintosh},
-        {"csshiftjis", &shiftJis},
-        {"csunicode", &utf16le},
-        {"cyrillic", &iso8859_5},
-        {"dos-874", &windows874},
-        {"ecma-114", &iso8859_6},
-        {"ecma-118", &iso8859_7},
-        {"elot_928", &iso8859_7},
-        {"euc-jp", &eucJp},
-        {"euc-kr", &eucKr},
-        {"gb18030", &gb18030},
-        {"gb2312", &gbk},
-        {"gb_2312", &gbk},
-        {"gb_2312-80", &gbk},
-        {"gbk", &gbk},
-        {"greek", &iso8859_7},
-        {"greek8", &iso8859_7},
-        {"hebrew", &iso8859_8},
-        {"hz-gb-2312", &replacement},
-        {"ibm819", &windows1252},
-        {"ibm866", &ibm866},
-        {"iso-10646-ucs-2", &utf16le},
-        {"iso-2022-cn", &replacement},
-        {"iso-2022-cn-ext", &replacement},
-        {"iso-2022-jp", &iso2022Jp},
-        {"iso-2022-kr", &replacement},
-        {"iso-8859-1", &windows1252},
-        {"iso-8859-10", &iso8859_10},
-        {"iso-8859-11", &windows874},
-        {"iso-8859-13", &iso8859_13},
-        {"iso-8859-14", &iso8859_14},
-        {"iso-8859-15", &iso8859_15},
-        {"iso-8859-16", &iso8859_16},
-        {"iso-8859-2", &iso8859_2},
-        {"iso-8859-3", &iso8859_3},
-        {"iso-8859-4", &iso8859_4},
-        {"iso-8859-5", &iso8859_5},
-        {"iso-8859-6", &iso8859_6},
-        {"iso-8859-6-e", &iso8859_6},
-        {"iso-8859-6-i", &iso8859_6},
-        {"iso-8859-7", &iso8859_7},
-        {"iso-8859-8", &iso8859_8},
-        {"iso-8859-8-e", &iso8859_8},
-        {"iso-8859-8-i", &iso8859_8i},
-        {"iso-8859-9", &windows1254},
-        {"iso-ir-100", &windows1252},
-        {"iso-ir-101", &iso8859_2},
-        {"iso-ir-109", &iso8859_3},
-        {"iso-ir-110", &iso8859_4},
-        {"iso-ir-126", &iso8859_7},
-        {"iso-ir-127", &iso8859_6},
-        {"iso-ir-138", &iso8859_8},
-        {"iso-ir-144", &iso8859_5},
-        {"iso-ir-148", &windows1254},
-        {"iso-ir-149", &eucKr},
-        {"iso-ir-157", &iso8859_10},
-        {"iso-ir-58", &gbk},
-        {"iso8859-1", &windows1252},
-        {"iso8859-10", &iso8859_10},
-        {"iso8859-11", &windows874},
-        {"iso8859-13", &iso8859_13},
-        {"iso8859-14", &iso8859_14},
-        {"iso8859-15", &iso8859_15},
-        {"iso8859-2", &iso8859_2},
-        {"iso8859-3", &iso8859_3},
-        {"iso8859-4", &iso8859_4},
-        {"iso8859-5", &iso8859_5},
-        {"iso8859-6", &iso8859_6},
-        {"iso8859-7", &iso8859_7},
-        {"iso8859-8", &iso8859_8},
-        {"iso8859-9", &windows1254},
-        {"iso88591", &windows1252},
-        {"iso885910", &iso8859_10},
-        {"iso885911", &windows874},
-        {"iso885913", &iso8859_13},
-        {"iso885914", &iso8859_14},
-        {"iso885915", &iso8859_15},
-        {"iso88592", &iso8859_2},
-        {"iso88593", &iso8859_3},
-        {"iso88594", &iso8859_4},
-        {"iso88595", &iso8859_5},
-        {"iso88596", &iso8859_6},
-        {"iso88597", &iso8859_7},
-        {"iso88598", &iso8859_8},
-        {"iso88599", &windows1254},
-        {"iso_8859-1", &windows1252},
-        {"iso_8859-15", &iso8859_15},
-        {"iso_8859-1:1987", &windows1252},
-        {"iso_8859-2", &iso8859_2},
-        {"iso_8859-2:1987", &iso8859_2},
-        {"iso_8859-3", &iso8859_3},
-        {"iso_8859-3:1988", &iso8859_3},
-        {"iso_8859-4", &iso8859_4},
-        {"iso_8859-4:1988", &iso8859_4},
-        {"iso_8859-5", &iso8859_5},
-        {"iso_8859-5:1988", &iso8859_5},
-        {"iso_8859-6", &iso8859_6},
-        {"iso_8859-6:1987", &iso8859_6},
-        {"iso_8859-7", &iso8859_7},
-        {"iso_8859-7:1987", &iso8859_7},
-        {"iso_8859-8", &iso8859_8},
-        {"iso_8859-8:1988", &iso8859_8},
-        {"iso_8859-9", &windows1254},
-        {"iso_8859-9:1989", &windows1254},
-        {"koi", &koi8R},
-        {"koi8", &koi8R},
-        {"koi8-r", &koi8R},
-        {"koi8-ru", &koi8U},
-        {"koi8-u", &koi8U},
-        {"koi8_r", &koi8R},
-        {"korean", &eucKr},
-        {"ks_c_5601-1987", &eucKr},
-        {"ks_c_5601-1989", &eucKr},
-        {"ksc5601", &eucKr},
-        {"ksc_5601", &eucKr},
-        {"l1", &windows1252},
-        {"l2", &iso8859_2},
-        {"l3", &iso8859_3},
-        {"l4", &iso8859_4},
-        {"l5", &windows1254},
-        {"l6", &iso8859_10},
-        {"l9", &iso8859_15},
-        {"latin1", &windows1252},
-        {"latin2", &iso8859_2},
-        {"latin3", &iso8859_3},
-        {"latin4", &iso8859_4},
-        {"latin5", &windows1254},
-        {"latin6", &iso8859_10},
-        {"logical", &iso8859_8i},
-        {"mac", &macintosh},
-        {"macintosh", &macintosh},
-        {"ms932", &shiftJis},
-        {"ms_kanji", &shiftJis},
-        {"replacement", &replacement},
-        {"shift-jis", &shiftJis},
-        {"shift_jis", &shiftJis},
-        {"sjis", &shiftJis},
-        {"sun_eu_greek", &iso8859_7},
-        {"tis-620", &windows874},
-        {"ucs-2", &utf16le},
-        {"unicode", &utf16le},
-        {"unicode-1-1-utf-8", &utf8},
-        {"unicode11utf8", &utf8},
-        {"unicode20utf8", &utf8},
-        {"unicodefeff", &utf16le},
-        {"unicodefffe", &utf16be},
-        {"us-ascii", &windows1252},
-        {"utf-16", &utf16le},
-        {"utf-16be", &utf16be},
-        {"utf-16le", &utf16le},
-        {"utf-8", &utf8},
-        {"utf8", &utf8},
-        {"visual", &iso8859_8},
-        {"windows-1250", &windows1250},
-        {"windows-1251", &windows1251},
-        {"windows-1252", &windows1252},
-        {"windows-1253", &windows1253},
-        {"windows-1254", &windows1254},
-        {"windows-1255", &windows1255},
-        {"windows-1256", &windows1256},
-        {"windows-1257", &windows1257},
-        {"windows-1258", &windows1258},
-        {"windows-31j", &shiftJis},
-        {"windows-874", &windows874},
-        {"windows-949", &eucKr},
-        {"x-cp1250", &windows1250},
-        {"x-cp1251", &windows1251},
-        {"x-cp1252", &windows1252},
-        {"x-cp1253", &windows1253},
-        {"x-cp1254", &windows1254},
-        {"x-cp1255", &windows1255},
-        {"x-cp1256", &windows1256},
-        {"x-cp1257", &windows1257},
-        {"x-cp1258", &windows1258},
-        {"x-euc-jp", &eucJp},
-        {"x-gbk", &gbk},
-        {"x-mac-cyrillic", &macCyrillic},
-        {"x-mac-roman", &macintosh},
-        {"x-mac-ukrainian", &macCyrillic},
-        {"x-sjis", &shiftJis},
-        {"x-unicode20utf8", &utf8},
-        {"x-user-defined", &userDefined},
-        {"x-x-big5", &big5},
+// An encoding's labels, in lower case, a space between two.
+struct LabelGroup
+{
+    const PageCharset *charset;
+    std::string_view labels;
 };
-static_assert(std::ranges::is_sorted(labels, {}, &Label::label));
+
+// Every label of the Encoding Standard, by encoding.
+constexpr LabelGroup standardGroups[] = {
+        {&utf8, "unicode-1-1-utf-8 unicode11utf8 unicode20utf8 utf-8 utf8 x-unicode20utf8"},
+        {&ibm866, "866 cp866 csibm866 ibm866"},
+        {&iso8859_2, "csisolatin2 iso-8859-2 iso-ir-101 iso8859-2 iso88592 iso_8859-2 "
+                     "iso_8859-2:1987 l2 latin2"},
+        {&iso8859_3, "csisolatin3 iso-8859-3 iso-ir-109 iso8859-3 iso88593 iso_8859-3 "
+                     "iso_8859-3:1988 l3 latin3"},
+        {&iso8859_4, "csisolatin4 iso-8859-4 iso-ir-110 iso8859-4 iso88594 iso_8859-4 "
+                     "iso_8859-4:1988 l4 latin4"},
+        {&iso8859_5, "csisolatincyrillic cyrillic iso-8859-5 iso-ir-144 iso8859-5 iso88595 "
+                     "iso_8859-5 iso_8859-5:1988"},
+        {&iso8859_6,
+         "arabic asmo-708 csiso88596e csiso88596i csisolatinarabic ecma-114 iso-8859-6 "
+         "iso-8859-6-e iso-8859-6-i iso-ir-127 iso8859-6 iso88596 iso_8859-6 iso_8859-6:1987"},
+        {&iso8859_7, "csisolatingreek ecma-118 elot_928 greek greek8 iso-8859-7 iso-ir-126 "
+                     "iso8859-7 iso88597 iso_8859-7 iso_8859-7:1987 sun_eu_greek"},
+        {&iso8859_8, "csiso88598e csisolatinhebrew hebrew iso-8859-8 iso-8859-8-e iso-ir-138 "
+                     "iso8859-8 iso88598 iso_8859-8 iso_8859-8:1988 visual"},
+        {&iso8859_8i, "csiso88598i iso-8859-8-i logical"},
+        {&iso8859_10, "csisolatin6 iso-8859-10 iso-ir-157 iso8859-10 iso885910 l6 latin6"},
+        {&iso8859_13, "iso-8859-13 iso8859-13 iso885913"},
+        {&iso8859_14, "iso-8859-14 iso8859-14 iso885914"},
+        {&iso8859_15, "csisolatin9 iso-8859-15 iso8859-15 iso885915 iso_8859-15 l9"},
+        {&iso8859_16, "iso-8859-16"},
+        {&koi8R, "cskoi8r koi koi8 koi8-r koi8_r"},
+        {&koi8U, "koi8-ru koi8-u"},
+        {&macintosh, "csmacintosh mac macintosh x-mac-roman"},
+        {&windows874, "dos-874 iso-8859-11 iso8859-11 iso885911 tis-620 windows-874"},
+        {&windows1250, "cp1250 windows-1250 x-cp1250"},
+        {&windows1251, "cp1251 windows-1251 x-cp1251"},
+        {&windows1252,
+         "ansi_x3.4-1968 ascii cp1252 cp819 csisolatin1 ibm819 iso-8859-1 iso-ir-100 iso8859-1 "
+         "iso88591 iso_8859-1 iso_8859-1:1987 l1 latin1 us-ascii windows-1252 x-cp1252"},
+        {&windows1253, "cp1253 windows-1253 x-cp1253"},
+        {&windows1254, "cp1254 csisolatin5 iso-8859-9 iso-ir-148 iso8859-9 iso88599 iso_8859-9 "
+                       "iso_8859-9:1989 l5 latin5 windows-1254 x-cp1254"},
+        {&windows1255, "cp1255 windows-1255 x-cp1255"},
+        {&windows1256, "cp1256 windows-1256 x-cp1256"},
+        {&windows1257, "cp1257 windows-1257 x-cp1257"},
+        {&windows1258, "cp1258 windows-1258 x-cp1258"},
+        {&macCyrillic, "x-mac-cyrillic x-mac-ukrainian"},
+        {&gbk, "chinese csgb2312 csiso58gb231280 gb2312 gb_2312 gb_2312-80 gbk iso-ir-58 x-gbk"},
+        {&gb18030, "gb18030"},
+        {&big5, "big5 big5-hkscs cn-big5 csbig5 x-x-big5"},
+        {&eucJp, "cseucpkdfmtjapanese euc-jp x-euc-jp"},
+        {&iso2022Jp, "csiso2022jp iso-2022-jp"},
+        {&shiftJis, "csshiftjis ms932 ms_kanji shift-jis shift_jis sjis windows-31j x-sjis"},
+        {&eucKr, "cseuckr csksc56011987 euc-kr iso-ir-149 korean ks_c_5601-1987 ks_c_5601-1989 "
+                 "ksc5601 ksc_5601 windows-949"},
+        {&replacement,
+         "csiso2022kr hz-gb-2312 iso-2022-cn iso-2022-cn-ext iso-2022-kr replacement"},
+        {&utf16be, "unicodefffe utf-16be"},
+        {&utf16le, "csunicode iso-10646-ucs-2 ucs-2 unicode unicodefeff utf-16 utf-16le"},
+        {&userDefined, "x-user-defined"},
+};
 
 // The labels WebKit knows beyond the standard's, from its codecs' lists (TextCodecICU and
-// TextCodecCJK), in lower case and byte order; WebKitGTK 2.50 decoded a page declaring cp936,
-// latin8, maccyrillic, euc-tw, x-mac-greek or latin10 in the label's charset.
-constexpr Label webKitLabels[] = {
-        {"cn-gb", &gbk},
-        {"cp936", &gbk},
-        {"csgb231280", &gbk},
-        {"euc-cn", &gbk},
-        {"euc-tw", &eucTw},
-        {"gb2312-1980", &gbk},
-        {"ibm-1392", &gb18030},
-        {"iso8859101992", &iso8859_10},
-        {"iso8859141998", &iso8859_14},
-        {"iso8859162001", &iso8859_16},
-        {"isoceltic", &iso8859_14},
-        {"isoir157", &iso8859_10},
-        {"isoir199", &iso8859_14},
-        {"isoir226", &iso8859_16},
-        {"l10", &iso8859_16},
-        {"l8", &iso8859_14},
-        {"latin10", &iso8859_16},
-        {"latin8", &iso8859_14},
-        {"mac-cyrillic", &macCyrillic},
-        {"macce", &macCentralEurope},
-        {"maccentraleurope", &macCentralEurope},
-        {"maccy", &macCyrillic},
-        {"maccyrillic", &macCyrillic},
-        {"macgr", &macGreek},
-        {"macroman", &macintosh},
-        {"mactr", &macTurkish},
-        {"ms936", &gbk},
-        {"winarabic", &windows1256},
-        {"wincyrillic", &windows1251},
-        {"windows-10006", &macGreek},
-        {"windows-10007", &macCyrillic},
-        {"windows-10029", &macCentralEurope},
-        {"windows-10081", &macTurkish},
-        {"windows-54936", &gb18030},
-        {"windows-936", &gbk},
-        {"windows-936-2000", &gbk},
-        {"winlatin2", &windows1250},
-        {"winturkish", &windows1254},
-        {"winvietnamese", &windows1258},
-        {"x-euc-cn", &gbk},
-        {"x-mac-ce", &macCentralEurope},
-        {"x-mac-centraleurroman", &macCentralEurope},
-        {"x-mac-greek", &macGreek},
-        {"x-mac-turkish", &macTurkish},
-        {"x-maccentraleurope", &macCentralEurope},
-        {"x-maccyrillic", &macCyrillic},
-        {"x-macgreek", &macGreek},
-        {"x-macroman", &macintosh},
-        {"x-macturkish", &macTurkish},
-        {"x-macukraine", &macCyrillic},
-        {"x-uhc", &eucKr},
-        {"x-windows-949", &eucKr},
+// TextCodecCJK); WebKitGTK 2.50 decoded a page declaring cp936, latin8, maccyrillic, euc-tw,
+// x-mac-greek or latin10 in the label's charset.
+constexpr LabelGroup webKitGroups[] = {
+        {&iso8859_10, "iso8859101992 isoir157"},
+        {&iso8859_14, "iso8859141998 isoceltic isoir199 l8 latin8"},
+        {&iso8859_16, "iso8859162001 isoir226 l10 latin10"},
+        {&macintosh, "macroman x-macroman"},
+        {&windows1250, "winlatin2"},
+        {&windows1251, "wincyrillic"},
+        {&windows1254, "winturkish"},
+        {&windows1256, "winarabic"},
+        {&windows1258, "winvietnamese"},
+        {&macCyrillic, "mac-cyrillic maccy maccyrillic windows-10007 x-maccyrillic x-macukraine"},
+        {&gbk,
+         "cn-gb cp936 csgb231280 euc-cn gb2312-1980 ms936 windows-936 windows-936-2000 x-euc-cn"},
+        {&gb18030, "ibm-1392 windows-54936"},
+        {&eucKr, "x-uhc x-windows-949"},
+        {&eucTw, "euc-tw"},
+        {&macCentralEurope,
+         "macce maccentraleurope windows-10029 x-mac-ce x-mac-centraleurroman x-maccentraleurope"},
+        {&macGreek, "macgr windows-10006 x-mac-greek x-macgreek"},
+        {&macTurkish, "mactr windows-10081 x-mac-turkish x-macturkish"},
 };
-static_assert(std::ranges::is_sorted(webKitLabels, {}, &Label::label));
+
+template<typename Each>
+constexpr void forEachLabel(std::span<const LabelGroup> groups, Each each)
+{
+    for (const LabelGroup &group : groups) {
+        for (std::string_view rest = group.labels; !rest.empty();) {
+            const std::size_t end = std::min(rest.find(' '), rest.size());
+            each(CharsetLabel{rest.substr(0, end), group.charset});
+            rest.remove_prefix(std::min(end + 1, rest.size()));
+        }
+    }
+}
+
+constexpr std::size_t labelCount(std::span<const LabelGroup> groups)
+{
+    std::size_t count = 0;
+    forEachLabel(groups, [&count](const CharsetLabel &) { ++count; });
+    return count;
+}
+
+// The groups' labels in byte order, for the binary search.
+template<std::size_t count>
+constexpr std::array<CharsetLabel, count> sortedLabels(std::span<const LabelGroup> groups)
+{
+    std::array<CharsetLabel, count> labels{};
+    std::size_t filled = 0;
+    forEachLabel(groups, [&](const CharsetLabel &label) { labels[filled++] = label; });
+    std::ranges::sort(labels, {}, &CharsetLabel::label);
+    return labels;
+}
+
+constexpr auto labels = sortedLabels<labelCount(standardGroups)>(standardGroups);
+constexpr auto webKitLabels = sortedLabels<labelCount(webKitGroups)>(webKitGroups);
 
 constexpr std::size_t longestLabel = 21; // "x-mac-centraleurroman"
-constexpr bool fitsTheLongest(std::span<const Label> table)
+constexpr bool fitsTheLongest(std::span<const CharsetLabel> table)
 {
     return std::ranges::all_of(
-            table, [](const Label &entry) { return entry.label.size() <= longestLabel; });
+            table, [](const CharsetLabel &entry) { return entry.label.size() <= longestLabel; });
 }
 static_assert(fitsTheLongest(labels) && fitsTheLongest(webKitLabels));
 
-const PageCharset *find(std::span<const Label> table, std::string_view key)
+const PageCharset *find(std::span<const CharsetLabel> table, std::string_view key)
 {
-    const auto found = std::ranges::lower_bound(table, key, {}, &Label::label);
+    const auto found = std::ranges::lower_bound(table, key, {}, &CharsetLabel::label);
     return found == table.end() || found->label != key ? nullptr : found->charset;
 }
 
