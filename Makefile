@@ -90,24 +90,31 @@ soak: build-test
 	TAGWRIGHT_SEED=$(SOAK_SEED) TAGWRIGHT_ACTIONS=$(SOAK_ACTIONS) QTEST_FUNCTION_TIMEOUT=86400000 \
 	    QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 $(BUILD)/tests/robust/tst_random_use
 
-# The page encoder under libFuzzer (clang): `make fuzz` searches for FUZZ_SECONDS seconds and
-# adds what it finds to the corpus; `make fuzz-replay` runs the saved corpus once.
+# The page's encoding under libFuzzer (clang), a target for each thing it checks: `make fuzz`
+# searches FUZZ_SECONDS seconds with each and adds what it finds to the corpus they share;
+# `make fuzz-replay` runs the saved corpus once through each.
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS := 600
 FUZZ_CORPUS := tests/fuzz/corpus
+FUZZ_TARGETS := fuzz_page_encoder fuzz_page_readings fuzz_saved_page
 
 fuzz-build: deps-test
 	CC=clang CXX=clang++ cmake -S tests/fuzz -B $(FUZZ_BUILD) $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j 2
 
 fuzz: fuzz-build
-	mkdir -p $(FUZZ_BUILD)/found
-	LC_ALL=C.UTF-8 $(FUZZ_BUILD)/fuzz_page_encoding -max_total_time=$(FUZZ_SECONDS) \
-	    -print_final_stats=1 $(FUZZ_BUILD)/found $(FUZZ_CORPUS)
-	LC_ALL=C.UTF-8 $(FUZZ_BUILD)/fuzz_page_encoding -merge=1 $(FUZZ_CORPUS) $(FUZZ_BUILD)/found
+	for target in $(FUZZ_TARGETS); do \
+	    mkdir -p $(FUZZ_BUILD)/found-$$target && \
+	    LC_ALL=C.UTF-8 $(FUZZ_BUILD)/$$target -max_total_time=$(FUZZ_SECONDS) \
+	        -print_final_stats=1 $(FUZZ_BUILD)/found-$$target $(FUZZ_CORPUS) && \
+	    LC_ALL=C.UTF-8 $(FUZZ_BUILD)/$$target -merge=1 $(FUZZ_CORPUS) $(FUZZ_BUILD)/found-$$target \
+	    || exit 1; \
+	done
 
 fuzz-replay: fuzz-build
-	LC_ALL=C.UTF-8 $(FUZZ_BUILD)/fuzz_page_encoding -runs=0 $(FUZZ_CORPUS)
+	for target in $(FUZZ_TARGETS); do \
+	    LC_ALL=C.UTF-8 $(FUZZ_BUILD)/$$target -runs=0 $(FUZZ_CORPUS) || exit 1; \
+	done
 
 # Every row of the saved-bytes table, saved as the program saves it, read back in Chromium,
 # Firefox ESR and WebKitGTK over file: and loopback HTTP; one table, failing if a page reads

@@ -84,5 +84,8 @@ QList<SavedPageRow> savedPageRows()
             {"a lone surrogate where every character is a reference",
              u"<meta charset=koi8-r charset=windows-1251>\u0416"_s + QChar(0xD800),
              "<meta charset=koi8-r charset=windows-1251>&#1046;&#65533;"_ba},
+            {"a long page that mentions <meta> and declares nothing",
+             u"<meta name=viewport content=width=device-width>"_s + far + u"\u00e9"_s,
+             "<meta name=viewport content=width=device-width>"_ba + far.toLatin1() + "\xe9"_ba},
     };
 }

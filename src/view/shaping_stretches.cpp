@@ -93,12 +93,12 @@ QList<Stretch> stretchesToShape(QStringView line)
         while (!clusterStartsAt(line, stop))
             ++stop;
 
-        const bool onlyPunctuationBetween
+        const bool onlyCommonScriptBetween
                 = !stretches.isEmpty()
                   && std::all_of(line.begin() + end, line.begin() + start, [](QChar between) {
                          return between.script() == QChar::Script_Common;
                      });
-        if (!onlyPunctuationBetween)
+        if (!onlyCommonScriptBetween)
             stretches.append({int(start), 0});
         stretches.back().length = int(stop) - stretches.back().start;
         end = stop;

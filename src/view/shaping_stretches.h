@@ -16,8 +16,9 @@ struct Stretch
 
 // The stretches of a line that a box drawing the rest straight from the font's character map
 // must still shape. Each holds whole grapheme clusters, so that a letter and its marks, a
-// keycap or a variation sequence are shaped together. A stretch reaches over the spaces and
-// punctuation between two such parts, so that the words of a phrase are shaped together.
+// keycap or a variation sequence are shaped together. A stretch reaches over a run of
+// characters of the Common script between two such parts (spaces, punctuation, digits,
+// symbols), so that the words of a phrase are shaped together.
 QList<Stretch> stretchesToShape(QStringView line);
 
 } // namespace BoxView

@@ -51,6 +51,8 @@ Position<Unit> find(Position<Unit> from, Position<Unit> end, char16_t what)
         const qsizetype at = QStringView(from, end).indexOf(QChar(what));
         return at < 0 ? end : from + at;
     } else {
+        if (from == end)
+            return end; // memchr() may not be given an empty page's null
         const void *at = std::memchr(from, int(what), std::size_t(end - from));
         return at ? static_cast<Position<Unit>>(at) : end;
     }

@@ -12,12 +12,14 @@ namespace {
 
 // The tags that may stand in a head (<html> and <head> as start tags only), which a look that
 // ends outside the head goes on past.
-bool belongsInHead(std::u16string_view name, bool endTag)
+enum class Tag { start, end };
+
+bool belongsInHead(std::u16string_view name, Tag tag)
 {
     constexpr std::array<std::u16string_view, 8> inHead
             = {u"base", u"link", u"meta", u"noscript", u"object", u"script", u"style", u"title"};
     return std::ranges::find(inHead, name) != inHead.end()
-           || (!endTag && (name == u"html" || name == u"head"));
+           || (tag == Tag::start && (name == u"html" || name == u"head"));
 }
 
 // The page as the tokenizer reads it, for the first <meta> start tag that declares an
@@ -45,8 +47,6 @@ public:
     }
 
 private:
-    enum class Tag { start, end };
-
     DeclarationScan look()
     {
         const DeclarationScan ranOut{nullptr, true};
@@ -120,7 +120,7 @@ private:
 
     void leaveHeadAt(std::u16string_view name, Tag tag)
     {
-        m_outsideHead = m_outsideHead || !belongsInHead(name, tag == Tag::end);
+        m_outsideHead = m_outsideHead || !belongsInHead(name, tag);
     }
 
     // Whether the look ends with a token that ends at position.

@@ -32,13 +32,16 @@ constexpr char utf16Codeset[] = "UTF-16LE";
 constexpr char utf16Codeset[] = "UTF-16BE";
 #endif
 
-// From UTF-16 to the codeset, or back with toText.
+// Which way a converter goes.
+enum class Conversion { toCodeset, toText };
+
+// From UTF-16 to the codeset, or back.
 class Converter
 {
 public:
-    explicit Converter(const QByteArray &codeset, bool toText = false)
-        : m_handle(toText ? iconv_open(utf16Codeset, codeset.constData())
-                          : iconv_open(codeset.constData(), utf16Codeset))
+    explicit Converter(const QByteArray &codeset, Conversion way = Conversion::toCodeset)
+        : m_handle(way == Conversion::toText ? iconv_open(utf16Codeset, codeset.constData())
+                                             : iconv_open(codeset.constData(), utf16Codeset))
     { }
     ~Converter()
     {
@@ -83,18 +86,23 @@ bool oneOfFourIsControl(const char16_t *from)
     return ((four - 0x0020002000200020u) & ~four & 0x8000800080008000u) != 0;
 }
 
+// Which ASCII a run takes: all of it, or what every codeset writes alike, without the shift
+// controls.
+enum class AsciiRun { any, sameInEveryCodeset };
+
 // Narrows the ASCII run that starts at from onto the end of out and returns where the run
-// ends; a run that every codeset writes alike also ends at a shift control. Four characters
-// at a time where it can: most of a page is ASCII.
-template<bool alike>
+// ends. Four characters at a time where it can: most of a page is ASCII.
+template<AsciiRun run>
 const char16_t *appendAsciiRun(QByteArray &out, const char16_t *from, const char16_t *end)
 {
+    constexpr bool stopAtControls = run == AsciiRun::sameInEveryCodeset;
     const qsizetype start = out.size();
     out.resize(start + (end - from));
     char *destination = out.data() + start;
     for (;;) {
         if constexpr (std::endian::native == std::endian::little) {
-            while (end - from >= 4 && fourAreAscii(from) && !(alike && oneOfFourIsControl(from))) {
+            while (end - from >= 4 && fourAreAscii(from)
+                   && !(stopAtControls && oneOfFourIsControl(from))) {
                 std::uint64_t four;
                 std::memcpy(&four, from, sizeof four);
                 const auto bytes
@@ -105,7 +113,7 @@ const char16_t *appendAsciiRun(QByteArray &out, const char16_t *from, const char
                 from += 4;
             }
         }
-        if (from == end || *from >= 0x80 || (alike && isShiftControl(*from)))
+        if (from == end || *from >= 0x80 || (stopAtControls && isShiftControl(*from)))
             break;
         *destination++ = char(*from++);
     }
@@ -150,7 +158,7 @@ struct PageEncoder::State
         misread = misreadCharacters(codeset);
         converter.emplace(codeset);
         classifier.emplace(codeset);
-        decoder.emplace(codeset, true);
+        decoder.emplace(codeset, Conversion::toText);
         if (!converter->isOpen() || !classifier->isOpen() || !decoder->isOpen())
             throw std::runtime_error("unknown character set " + codeset.toStdString());
         // A codeset that shifts must leave its first state to write a CJK ideograph.
@@ -301,7 +309,7 @@ struct PageEncoder::State
         }
         if (referencesOnly) {
             while (position != end) {
-                position = appendAsciiRun<true>(out, position, end);
+                position = appendAsciiRun<AsciiRun::sameInEveryCodeset>(out, position, end);
                 if (position != end) {
                     const TextCharacter character = characterAt(QStringView(position, end), 0);
                     appendReference(out, character.codePoint);
@@ -317,7 +325,7 @@ struct PageEncoder::State
                 if (shifts)
                     appendShiftingAscii(*position++);
                 else
-                    position = appendAsciiRun<false>(out, position, end);
+                    position = appendAsciiRun<AsciiRun::any>(out, position, end);
             } else if (pairAt(position, end)) {
                 appendConverted(position, 2);
                 position += 2;
@@ -373,15 +381,20 @@ QByteArray PageEncoder::take()
     return std::exchange(m_state->out, {});
 }
 
+qsizetype PageEncoder::madeSize() const
+{
+    return m_state->out.size();
+}
+
 void PageEncoder::addReference(char32_t codePoint)
 {
     m_state->writeReference(codePoint);
 }
 
-qsizetype appendAsciiAlike(QByteArray &out, QStringView piece)
+qsizetype appendSameInEveryCodeset(QByteArray &out, QStringView piece)
 {
     const auto *begin = reinterpret_cast<const char16_t *>(piece.utf16());
-    return appendAsciiRun<true>(out, begin, begin + piece.size()) - begin;
+    return appendAsciiRun<AsciiRun::sameInEveryCodeset>(out, begin, begin + piece.size()) - begin;
 }
 
 QByteArray PageEncoder::finish()

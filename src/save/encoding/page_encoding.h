@@ -45,6 +45,8 @@ public:
     // The bytes made since the last take(); a high surrogate that ended the last piece waits
     // for the next one.
     QByteArray take();
+    // How many bytes take() would give now.
+    qsizetype madeSize() const;
     // The remaining bytes, the waiting surrogate's among them.
     QByteArray finish();
 
@@ -56,4 +58,4 @@ private:
 // Narrows the ASCII characters that start the piece onto the end of out, up to the first
 // other character or shift control, and returns how many it took: bytes that are the same in
 // every codeset a page can be saved in, whatever the page turns out to declare.
-qsizetype appendAsciiAlike(QByteArray &out, QStringView piece);
+qsizetype appendSameInEveryCodeset(QByteArray &out, QStringView piece);

@@ -188,14 +188,15 @@ DeclarationScan WholeTextLooks::look(std::size_t reading, qsizetype firstBytesEn
     if (!m_mentionsMeta)
         return {};
     const MarkupLook &look = readings[reading].look;
-    if (look.end != LookEnd::pageEnd)
-        return lookForDeclaration(m_raw, look, firstBytesEnd, codeset);
     std::optional<DeclarationScan> &kept = m_looks[reading];
-    if (!kept)
+    if (look.end == LookEnd::pageEnd && !kept)
         kept = lookForDeclaration(m_raw, look, firstBytesEnd, {});
-    if (kept->contentBytesMayDiffer && !codeset.isEmpty())
-        return lookForDeclaration(m_raw, look, firstBytesEnd, codeset);
-    return *kept;
+    DeclarationScan scan
+            = look.end == LookEnd::pageEnd && !(kept->contentBytesMayDiffer && !codeset.isEmpty())
+                      ? *kept
+                      : lookForDeclaration(m_raw, look, firstBytesEnd, codeset);
+    scan.ranOut = false; // the text is the whole page
+    return scan;
 }
 
 PageReadings readSavedPage(const SavedStart &start, WholeTextLooks &text, const QByteArray &codeset)

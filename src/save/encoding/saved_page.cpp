@@ -22,21 +22,19 @@ Choice inCharset(const PageCharset *charset)
 SavedStart savedStart(QStringView raw, const Choice &choice)
 {
     PageEncoder encoder(choice.codeset, choice.beyondAscii);
-    SavedStart start;
     qsizetype at = 0;
-    while (at < raw.size() && start.bytes.size() < prescanLength) {
+    while (at < raw.size() && encoder.madeSize() < prescanLength) {
         const SavedCharacter character = savedCharacterAt(raw, at);
         if (at == 0 && choice.firstAsReference)
             encoder.addReference(characterAt(raw, 0).codePoint);
         else
             encoder.add(character.saved);
-        start.bytes += encoder.take();
         at += character.units;
     }
+    SavedStart start;
+    start.firstBytesEnd = encoder.madeSize() >= prescanLength ? at : raw.size() + 1;
     start.whole = at == raw.size();
-    if (start.whole)
-        start.bytes += encoder.finish();
-    start.firstBytesEnd = start.bytes.size() >= prescanLength ? at : raw.size() + 1;
+    start.bytes = start.whole ? encoder.finish() : encoder.take();
     return start;
 }
 
@@ -101,7 +99,7 @@ void SavedPage::write(const std::function<bool(QByteArrayView)> &write)
     forEachSavedPiece(m_raw, [&](QStringView piece) {
         if (!encoder) {
             sameInEveryCodeset.clear();
-            const qsizetype taken = appendAsciiAlike(sameInEveryCodeset, piece);
+            const qsizetype taken = appendSameInEveryCodeset(sameInEveryCodeset, piece);
             if (!(written = write(sameInEveryCodeset)))
                 return false;
             if (taken == piece.size())

@@ -37,6 +37,8 @@ public:
     // every codeset, on the text as a whole.
     void write(const std::function<bool(QByteArrayView)> &write);
 
+    // How the bytes are made, chosen once the first character comes that is not the same
+    // byte in every codeset.
     struct Choice
     {
         QByteArray codeset; // iconv's
@@ -44,9 +46,6 @@ public:
         BeyondAscii beyondAscii = BeyondAscii::asTheCodesetHolds;
         bool firstAsReference = false;
     };
-    // How the bytes were made, once write() has chosen; null for a page that is the same
-    // bytes in every codeset.
-    const Choice *choice() const { return m_choice ? &*m_choice : nullptr; }
 
 private:
     QStringView m_raw;

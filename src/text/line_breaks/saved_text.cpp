@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/line_breaks/saved_text.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -33,8 +34,9 @@ void forEachSavedPiece(QStringView raw, const std::function<bool(QStringView)> &
     // The text is handed over from a buffer that stays in the processor's cache, so a large
     // box takes a few hundred calls and its CR LF form is never built whole. ASCII, most of a
     // page and never a line break, is copied four characters at a time.
-    constexpr qsizetype pieceSize = 65536;
-    const auto piece = std::make_unique<char16_t[]>(pieceSize);
+    // A short text takes a buffer its own size, left unfilled till written.
+    const qsizetype pieceSize = std::min<qsizetype>(65536, 2 * raw.size() + 4);
+    const auto piece = std::make_unique_for_overwrite<char16_t[]>(std::size_t(pieceSize));
     qsizetype filled = 0;
     while (position != end) {
         if (pieceSize - filled < 4) {
