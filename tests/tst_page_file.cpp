@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -31,6 +32,8 @@ private slots:
     void neverRenamesOverAFileSwappedIn();
     void keepsTheFilesPermissions();
     void writesIntoAFifoInPlace();
+    void producedPiecesMakeTheFile();
+    void failingProducerKeepsTheEarlierFile();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -63,6 +66,13 @@ QStringList entries(const QString &dir)
         names << QDir(dir).relativeFilePath(it.next());
     names.sort();
     return names;
+}
+
+// The save's way in, handed the whole page at once.
+bool writePage(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    return writePageFile(
+            path, [&bytes](const PageSink &write) { write(bytes); }, reason);
 }
 
 } // namespace
@@ -139,7 +149,7 @@ void tst_PageFile::writesThroughASymbolicLink()
     QVERIFY(QFile::link(path(u"real/page.html"_s), path(u"link.html"_s)));
 
     QString reason;
-    QVERIFY2(writePageFile(path(u"link.html"_s), "new"_ba, &reason), qPrintable(reason));
+    QVERIFY2(writePage(path(u"link.html"_s), "new"_ba, &reason), qPrintable(reason));
     QVERIFY(QFileInfo(path(u"link.html"_s)).isSymLink());
     QCOMPARE(contents(path(u"real/page.html"_s)), "new"_ba);
     QCOMPARE(entries(m_dir->path()), QStringList({u"link.html"_s, u"real"_s, u"real/page.html"_s}));
@@ -169,7 +179,7 @@ void tst_PageFile::keepsTheFilesPermissions()
     const QByteArray page = QFile::encodeName(path(u"page.html"_s));
     QCOMPARE(::chmod(page.constData(), 0640), 0);
     QString reason;
-    QVERIFY(writePageFile(path(u"page.html"_s), "new"_ba, &reason));
+    QVERIFY(writePage(path(u"page.html"_s), "new"_ba, &reason));
     struct stat status
     {
     };
@@ -193,7 +203,7 @@ void tst_PageFile::writesIntoAFifoInPlace()
         ::close(readEnd);
     });
     QString reason;
-    const bool written = writePageFile(path(u"pipe"_s), "through the pipe"_ba, &reason);
+    const bool written = writePage(path(u"pipe"_s), "through the pipe"_ba, &reason);
     reader.join();
     QVERIFY2(written, qPrintable(reason));
     QCOMPARE(received, "through the pipe"_ba);
@@ -202,6 +212,56 @@ void tst_PageFile::writesIntoAFifoInPlace()
     };
     QCOMPARE(::stat(fifo.constData(), &status), 0);
     QVERIFY(S_ISFIFO(status.st_mode));
+}
+
+void tst_PageFile::producedPiecesMakeTheFile()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(u"page.html"_s);
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write(QByteArray(1000, 'z'));
+    earlier.close();
+
+    QString reason;
+    const bool saved = writePageFile(
+            path,
+            [](const PageSink &write) {
+                QVERIFY(write("<html>"));
+                QVERIFY(write(QByteArray()));
+                QVERIFY(write("\r\n</html>"));
+            },
+            &reason);
+    QVERIFY2(saved, qPrintable(reason));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "<html>\r\n</html>"_ba);
+}
+
+void tst_PageFile::failingProducerKeepsTheEarlierFile()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(u"page.html"_s);
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier page");
+    earlier.close();
+
+    QString reason;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             writePageFile(
+                                     path,
+                                     [](const PageSink &write) {
+                                         write("half a pa");
+                                         throw std::runtime_error("encoding failed");
+                                     },
+                                     &reason));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "earlier page"_ba);
+    QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList{u"page.html"_s});
 }
 
 QTEST_GUILESS_MAIN(tst_PageFile)

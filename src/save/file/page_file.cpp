@@ -231,12 +231,6 @@ bool writeReplacement(PageReplacement &file, const struct stat *earlier,
 
 } // namespace
 
-bool writePageFile(const QString &path, const QByteArray &bytes, QString *reason)
-{
-    return writePageFile(
-            path, [&bytes](const PageSink &write) { write(bytes); }, reason);
-}
-
 bool writePageFile(const QString &path, const std::function<void(const PageSink &)> &produce,
                    QString *reason)
 {
