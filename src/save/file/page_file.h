@@ -17,6 +17,8 @@ using PageSink = std::function<bool(QByteArrayView bytes)>;
 // called twice and must then hand the same bytes: a page written in place is counted first,
 // and the earlier bytes it overwrites are held (page_in_place.h).
 // On failure returns false and puts the reason in *reason; an earlier file at path is then left
-// as it was, except where writing in place could not put it back, which *reason then says.
+// as it was, except where writing in place could not put it back, which *reason then says. An
+// exception from produce is such a failure where the page is written in place; elsewhere it
+// passes on, and the new file, not yet named, goes with it.
 bool writePageFile(const QString &path, const std::function<void(const PageSink &)> &produce,
                    QString *reason);
