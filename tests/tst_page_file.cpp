@@ -127,6 +127,8 @@ void tst_PageFile::decidesHowThePageIsWritten_data()
         own([](PageFacts &f) { f.replacementFailed = true; }), WriteInPlace);
     row("page of a group the user is in", own([](PageFacts &f) { f.ownedByUser = false; }),
         WriteInPlace);
+    row("own page, swapped for another as it was opened",
+        own([](PageFacts &f) { f.swapped = true; }), Refuse, "swapped for another");
     row("write-only group page, second name", own([](PageFacts &f) {
             f.access = PageAccess::WriteOnly, f.ownedByUser = false, f.names = 2;
         }),

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/file/page_replacement.h"
 
+#include "save/file/page_write_decision.h"
 #include "save/file/system_reason.h"
 
-#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -42,13 +42,6 @@ QByteArray unnamedFile(int file)
 }
 
 } // namespace
-
-QString swappedPageReason()
-{
-    return QCoreApplication::translate("writePageFile",
-                                       "The file was swapped for another while it was being "
-                                       "saved; nothing was written.");
-}
 
 PageReplacement::PageReplacement(int folder, const QByteArray &name)
     : m_folder(folder)
