@@ -168,7 +168,8 @@ void TestKilledSave::killedAtEachStepKeepsEarlierFile_data()
     QTest::newRow("as the page is written") << QStringLiteral("write:when=2") << false;
     QTest::newRow("as the page is synced to disk") << QStringLiteral("fsync") << false;
     QTest::newRow("as it is linked under a temporary name") << QStringLiteral("linkat") << false;
-    QTest::newRow("as it is renamed over the earlier file") << QStringLiteral("renameat") << true;
+    QTest::newRow("as it is exchanged with the earlier file")
+            << QStringLiteral("renameat2") << true;
 }
 
 // Kills the save exactly as it enters one system call of writing the file, by having
@@ -191,7 +192,7 @@ void TestKilledSave::killedAtEachStepKeepsEarlierFile()
     save.start(QStringLiteral("strace"),
                {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"),
                 QStringLiteral("/dev/null"), QStringLiteral("-e"),
-                QStringLiteral("trace=fchmod,write,fsync,linkat,renameat"), QStringLiteral("-e"),
+                QStringLiteral("trace=fchmod,write,fsync,linkat,renameat2"), QStringLiteral("-e"),
                 QStringLiteral("inject=%1:signal=KILL").arg(injection), helper(), path,
                 QStringLiteral("1")});
     if (!save.waitForStarted())

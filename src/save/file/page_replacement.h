@@ -32,6 +32,8 @@ public:
 
 private:
     int linkUnderTemporaryName();
+    QString keepIfPageCameOut(const struct stat &earlier);
+    QString checkAndRename(const struct stat *earlier);
 
     int m_folder;
     QByteArray m_name;
