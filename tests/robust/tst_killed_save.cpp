@@ -148,11 +148,13 @@ void TestKilledSave::killedSaveKeepsEarlierFile()
                                              | QDir::NoDotAndDotDot);
     // A kill that lands between linking the finished page under a name of its own and the
     // rename leaves that whole copy beside the earlier page, as the test below shows step by
-    // step; anything else beside the page is a fault.
-    if (entries.size() == 2 && now == earlier) {
+    // step, and one between exchanging the two and removing the earlier page leaves that beside
+    // the new one; anything else beside the page is a fault.
+    if (entries.size() == 2 && (now == earlier || now == m_completePage)) {
         const QString stray = entries.at(entries.at(0) == QStringLiteral("page.html") ? 1 : 0);
-        if (readAll(QDir(folder.path()).filePath(stray)) == m_completePage) {
-            qInfo("killed between link and rename: a whole copy stays as %s", qPrintable(stray));
+        if (readAll(QDir(folder.path()).filePath(stray))
+            == (now == earlier ? m_completePage : earlier)) {
+            qInfo("killed between two names: a whole page stays as %s", qPrintable(stray));
             entries.removeOne(stray);
         }
     }
