@@ -7,12 +7,10 @@
 
 #include "page_bytes.h"
 #include "save/encoding/page_encoding.h"
-#include "save/file/page_file.h"
 #include "text/text_box.h"
 #include "window_fixture.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGlyphRun>
@@ -29,7 +27,6 @@
 
 #include <algorithm>
 #include <malloc.h>
-#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -144,8 +141,6 @@ private slots:
     void encoderJoinsASplitSurrogatePair_data();
     void encoderJoinsASplitSurrogatePair();
     void repeatedCharactersEncodeAlike();
-    void producedPiecesMakeTheFile();
-    void failingProducerKeepsTheEarlierFile();
     void largeMainBoxIsSavedByteForByte();
     void editedLongLinesShowAsIfLaidOutAfresh_data();
     void editedLongLinesShowAsIfLaidOutAfresh();
@@ -258,56 +253,6 @@ void tst_LargePage::repeatedCharactersEncodeAlike()
     QCOMPARE(encoded(u"\u20ac\u20ac\u65e5x\u65e5\u20ac"_s, "CP1252"),
              "\x80\x80&#26085;x&#26085;\x80"_ba);
     QCOMPARE(encoded(u"\u0416\u0416\u00e9\u00e9"_s, "KOI8-R"), "\xf6\xf6&#233;&#233;"_ba);
-}
-
-void tst_LargePage::producedPiecesMakeTheFile()
-{
-    QTemporaryDir directory;
-    QVERIFY(directory.isValid());
-    const QString path = directory.filePath(u"page.html"_s);
-    QFile earlier(path);
-    QVERIFY(earlier.open(QIODevice::WriteOnly));
-    earlier.write(QByteArray(1000, 'z'));
-    earlier.close();
-
-    QString reason;
-    const bool saved = writePageFile(
-            path,
-            [](const PageSink &write) {
-                QVERIFY(write("<html>"));
-                QVERIFY(write(QByteArray()));
-                QVERIFY(write("\r\n</html>"));
-            },
-            &reason);
-    QVERIFY2(saved, qPrintable(reason));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), "<html>\r\n</html>"_ba);
-}
-
-void tst_LargePage::failingProducerKeepsTheEarlierFile()
-{
-    QTemporaryDir directory;
-    QVERIFY(directory.isValid());
-    const QString path = directory.filePath(u"page.html"_s);
-    QFile earlier(path);
-    QVERIFY(earlier.open(QIODevice::WriteOnly));
-    earlier.write("earlier page");
-    earlier.close();
-
-    QString reason;
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             writePageFile(
-                                     path,
-                                     [](const PageSink &write) {
-                                         write("half a pa");
-                                         throw std::runtime_error("encoding failed");
-                                     },
-                                     &reason));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), "earlier page"_ba);
-    QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList{u"page.html"_s});
 }
 
 void tst_LargePage::largeMainBoxIsSavedByteForByte()

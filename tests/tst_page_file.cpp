@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -31,6 +32,9 @@ private slots:
     void neverRenamesOverAFileSwappedIn();
     void keepsTheFilesPermissions();
     void writesIntoAFifoInPlace();
+    void producedPiecesMakeTheFile();
+    void failingProducerKeepsTheEarlierFile_data();
+    void failingProducerKeepsTheEarlierFile();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -63,6 +67,13 @@ QStringList entries(const QString &dir)
         names << QDir(dir).relativeFilePath(it.next());
     names.sort();
     return names;
+}
+
+// The save's way in, handed the whole page at once.
+bool writePage(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    return writePageFile(
+            path, [&bytes](const PageSink &write) { write(bytes); }, reason);
 }
 
 } // namespace
@@ -116,6 +127,8 @@ void tst_PageFile::decidesHowThePageIsWritten_data()
         own([](PageFacts &f) { f.replacementFailed = true; }), WriteInPlace);
     row("page of a group the user is in", own([](PageFacts &f) { f.ownedByUser = false; }),
         WriteInPlace);
+    row("own page, swapped for another as it was opened",
+        own([](PageFacts &f) { f.swapped = true; }), Refuse, "swapped for another");
     row("write-only group page, second name", own([](PageFacts &f) {
             f.access = PageAccess::WriteOnly, f.ownedByUser = false, f.names = 2;
         }),
@@ -139,7 +152,7 @@ void tst_PageFile::writesThroughASymbolicLink()
     QVERIFY(QFile::link(path(u"real/page.html"_s), path(u"link.html"_s)));
 
     QString reason;
-    QVERIFY2(writePageFile(path(u"link.html"_s), "new"_ba, &reason), qPrintable(reason));
+    QVERIFY2(writePage(path(u"link.html"_s), "new"_ba, &reason), qPrintable(reason));
     QVERIFY(QFileInfo(path(u"link.html"_s)).isSymLink());
     QCOMPARE(contents(path(u"real/page.html"_s)), "new"_ba);
     QCOMPARE(entries(m_dir->path()), QStringList({u"link.html"_s, u"real"_s, u"real/page.html"_s}));
@@ -169,7 +182,7 @@ void tst_PageFile::keepsTheFilesPermissions()
     const QByteArray page = QFile::encodeName(path(u"page.html"_s));
     QCOMPARE(::chmod(page.constData(), 0640), 0);
     QString reason;
-    QVERIFY(writePageFile(path(u"page.html"_s), "new"_ba, &reason));
+    QVERIFY(writePage(path(u"page.html"_s), "new"_ba, &reason));
     struct stat status
     {
     };
@@ -193,7 +206,7 @@ void tst_PageFile::writesIntoAFifoInPlace()
         ::close(readEnd);
     });
     QString reason;
-    const bool written = writePageFile(path(u"pipe"_s), "through the pipe"_ba, &reason);
+    const bool written = writePage(path(u"pipe"_s), "through the pipe"_ba, &reason);
     reader.join();
     QVERIFY2(written, qPrintable(reason));
     QCOMPARE(received, "through the pipe"_ba);
@@ -202,6 +215,73 @@ void tst_PageFile::writesIntoAFifoInPlace()
     };
     QCOMPARE(::stat(fifo.constData(), &status), 0);
     QVERIFY(S_ISFIFO(status.st_mode));
+}
+
+void tst_PageFile::producedPiecesMakeTheFile()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(u"page.html"_s);
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write(QByteArray(1000, 'z'));
+    earlier.close();
+
+    QString reason;
+    const bool saved = writePageFile(
+            path,
+            [](const PageSink &write) {
+                QVERIFY(write("<html>"));
+                QVERIFY(write(QByteArray()));
+                QVERIFY(write("\r\n</html>"));
+            },
+            &reason);
+    QVERIFY2(saved, qPrintable(reason));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "<html>\r\n</html>"_ba);
+}
+
+void tst_PageFile::failingProducerKeepsTheEarlierFile_data()
+{
+    QTest::addColumn<QStringList>("names"); // of the earlier page
+    QTest::addColumn<int>("throwingPass"); // a page written in place is produced twice
+    QTest::addColumn<QString>("reason"); // what the save says; none where the exception passes on
+    QTest::newRow("replaced") << QStringList{u"page.html"_s} << 1 << QString();
+    QTest::newRow("second name, written in place")
+            << QStringList{u"other.html"_s, u"page.html"_s} << 2
+            << u"Cannot allocate memory.\nThe earlier page was put back unchanged."_s;
+}
+
+// The encoder runs out of memory partway through a page longer than the earlier one.
+void tst_PageFile::failingProducerKeepsTheEarlierFile()
+{
+    QFETCH(const QStringList, names);
+    QFETCH(const int, throwingPass);
+    QFETCH(const QString, reason);
+    put(path(u"page.html"_s), "earlier page");
+    if (names.size() > 1)
+        QCOMPARE(::link(qPrintable(path(u"page.html"_s)), qPrintable(path(u"other.html"_s))), 0);
+
+    QString said;
+    int pass = 0;
+    try {
+        QVERIFY(!writePageFile(
+                path(u"page.html"_s),
+                [&](const PageSink &write) {
+                    write("half a pa");
+                    if (++pass == throwingPass)
+                        throw std::bad_alloc();
+                    write("ge, longer than the earlier one");
+                },
+                &said));
+    } catch (const std::bad_alloc &) {
+        QVERIFY2(reason.isEmpty(), "the exception passed on from a page written in place");
+    }
+    QCOMPARE(said, reason);
+    for (const QString &name : names)
+        QCOMPARE(contents(path(name)), "earlier page"_ba);
+    QCOMPARE(entries(m_dir->path()), names);
 }
 
 QTEST_GUILESS_MAIN(tst_PageFile)

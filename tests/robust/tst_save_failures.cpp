@@ -327,6 +327,16 @@ void TestSaveFailures::failedSaveChangesNothing_data()
                   "&& echo unrelated > top/shared/page.html",
          .earlier = "new page",
          .check = "saved real/shared/page.html && [ $(cat top/shared/page.html) = unrelated ]"});
+    // Another program puts its file in the page's place while the save is held at the rename:
+    // that file keeps the name.
+    row("file put in the page's place at the rename",
+        {.setUp = "earlier_page && echo another > \"$AUX/other\" && { { for n in $(seq 3000); do "
+                  "ls page.html.?????? >/dev/null 2>&1 && break; sleep 0.01; done; "
+                  "mv \"$AUX/other\" page.html; } & } "
+                  "&& " + noLeakCheck,
+         .wrapper = "strace -qq -o /dev/null -e inject=renameat,renameat2:delay_enter=2000000:when=1",
+         .earlier = "changed", .check = "[ \"$(cat page.html)\" = another ]", .need = strace},
+        "swapped");
     // Such a folder keeps every name it has, so nothing can be renamed over the page.
     row("own page, append-only folder",
         {.setUp = "earlier_page && chattr +a . && trap 'chattr -a .' EXIT", .earlier = "new page",

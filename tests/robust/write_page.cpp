@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
     clock.restart();
     QString reason;
-    if (!writePageFile(path, bytes, &reason)) {
+    if (!writePageFile(
+                path, [&bytes](const PageSink &write) { write(bytes); }, &reason)) {
         std::printf("failed: %s\n", qPrintable(reason));
         return 1;
     }

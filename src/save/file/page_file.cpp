@@ -79,7 +79,6 @@ struct PageLookup
     PageFacts facts;
     OpenFile page; // a regular page, where it opened
     struct stat status = {}; // of what is at the path
-    bool swapped = false; // the page opened is not the file looked up
 };
 
 PageKind kindOf(mode_t mode)
@@ -120,9 +119,9 @@ void openPage(PageLookup &lookup)
         return;
     }
     struct stat opened = {};
-    lookup.swapped = ::fstat(lookup.page.descriptor(), &opened) != 0 || !S_ISREG(opened.st_mode)
-                     || opened.st_dev != lookup.status.st_dev
-                     || opened.st_ino != lookup.status.st_ino;
+    facts.swapped = ::fstat(lookup.page.descriptor(), &opened) != 0 || !S_ISREG(opened.st_mode)
+                    || opened.st_dev != lookup.status.st_dev
+                    || opened.st_ino != lookup.status.st_ino;
     lookup.status = opened;
     facts.names = opened.st_nlink;
     facts.ownedByUser = opened.st_uid == geteuid();
@@ -231,20 +230,10 @@ bool writeReplacement(PageReplacement &file, const struct stat *earlier,
 
 } // namespace
 
-bool writePageFile(const QString &path, const QByteArray &bytes, QString *reason)
-{
-    return writePageFile(
-            path, [&bytes](const PageSink &write) { write(bytes); }, reason);
-}
-
 bool writePageFile(const QString &path, const std::function<void(const PageSink &)> &produce,
                    QString *reason)
 {
     PageLookup lookup = lookUp(path);
-    if (lookup.swapped) {
-        *reason = swappedPageReason();
-        return false;
-    }
     std::optional<PageReplacement> replacement;
     const PageWrite decision = decideWithReplacement(lookup, replacement);
     switch (decision.way) {

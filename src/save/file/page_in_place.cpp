@@ -9,15 +9,17 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <exception>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <new>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr __fsword_t zfsMagic = 0x2fc12fc1;
+constexpr decltype(statfs::f_type) zfsMagic = 0x2fc12fc1;
 
 // On a copy-on-write file system (btrfs, ZFS) an overwritten block is written anew elsewhere,
 // so reserving room over the earlier page reserves nothing: a full disk would stop the write
@@ -76,7 +78,8 @@ off_t countBytes(const std::function<void(const PageSink &)> &produce)
 // page changes. fallocate(2) itself, not posix_fallocate(), which, where the file system
 // cannot reserve room, reads and rewrites a byte of every block instead: that fails on a page
 // opened write-only and races any other writer of the page. Such a file system is written
-// all the same, with the earlier bytes to fall back on. Returns 0, or why not.
+// all the same: a readable page with its earlier bytes to fall back on, a write-only one
+// without. Returns 0, or why not.
 int reserveRoom(int page, off_t size)
 {
     if (const int error = roomToOverwrite(page, size))
@@ -89,7 +92,8 @@ int reserveRoom(int page, off_t size)
 }
 
 // The earlier page's bytes, read from the page just before they are overwritten or cut off,
-// where it may be read; so at most the earlier page is held, whole.
+// where it may be read; so at most the earlier page is held, whole. Its room is taken at once,
+// before a byte of the page changes, so that keeping them never runs out of memory later.
 class EarlierBytes
 {
 public:
@@ -97,9 +101,12 @@ public:
         : m_page(page)
         , m_readable(readable)
         , m_size(size)
-    { }
+    {
+        if (readable)
+            m_kept.reserve(qsizetype(size));
+    }
 
-    // Keeps the bytes up to end; returns 0, or why they could not be read.
+    // Keeps the bytes up to end, in the room taken; returns 0, or why they could not be read.
     int keepUpTo(off_t end)
     {
         const qint64 wanted = std::min<qint64>(end, m_size) - m_kept.size();
@@ -137,18 +144,26 @@ private:
 };
 
 // Writes what produce hands over from the page's start, keeping each earlier byte before it
-// is overwritten; *offset is where the writing got to. Returns why it failed, or nothing.
+// is overwritten; *offset is where the writing got to. Returns why it failed, or nothing. An
+// exception from produce (an encoder out of memory, say) is a failure like a failed write, so
+// that the earlier bytes are put back: it never leaves the page half-written.
 QString writeKeeping(int page, EarlierBytes &earlier,
                      const std::function<void(const PageSink &)> &produce, off_t *offset)
 {
     QString failure;
-    produce([&](QByteArrayView bytes) {
-        if (const int error = earlier.keepUpTo(*offset + bytes.size()))
-            failure = systemReason(error);
-        else if (const int error = writeAll(page, bytes, offset))
-            failure = systemReason(error);
-        return failure.isEmpty();
-    });
+    try {
+        produce([&](QByteArrayView bytes) {
+            if (const int error = earlier.keepUpTo(*offset + bytes.size()))
+                failure = systemReason(error);
+            else if (const int error = writeAll(page, bytes, offset))
+                failure = systemReason(error);
+            return failure.isEmpty();
+        });
+    } catch (const std::bad_alloc &) {
+        failure = systemReason(ENOMEM);
+    } catch (const std::exception &error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
     return failure;
 }
 
@@ -170,7 +185,9 @@ bool writePageInPlace(int page, bool readable, const std::function<void(const Pa
         *reason = systemReason(errno);
         return false;
     }
+    // Counting and taking the room for the earlier bytes may throw; nothing has changed yet.
     const off_t size = countBytes(produce);
+    EarlierBytes earlier(page, readable, status.st_size);
     if (const int error = reserveRoom(page, size)) {
         // A reservation that ran out part of the way may have lengthened the file (ext4's
         // does), so its earlier length is put back.
@@ -179,7 +196,6 @@ bool writePageInPlace(int page, bool readable, const std::function<void(const Pa
         return false;
     }
 
-    EarlierBytes earlier(page, readable, status.st_size);
     off_t offset = 0;
     QString failure = writeKeeping(page, earlier, produce, &offset);
     const bool written = failure.isEmpty();

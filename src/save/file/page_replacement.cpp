@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "save/file/page_replacement.h"
 
+#include "save/file/page_write_decision.h"
 #include "save/file/system_reason.h"
 
-#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -41,14 +42,12 @@ QByteArray unnamedFile(int file)
     return "/proc/self/fd/" + QByteArray::number(file);
 }
 
-} // namespace
-
-QString swappedPageReason()
+bool sameFile(const struct stat &one, const struct stat &other)
 {
-    return QCoreApplication::translate("writePageFile",
-                                       "The file was swapped for another while it was being "
-                                       "saved; nothing was written.");
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
+
+} // namespace
 
 PageReplacement::PageReplacement(int folder, const QByteArray &name)
     : m_folder(folder)
@@ -106,14 +105,50 @@ QString PageReplacement::commit(const struct stat *earlier)
     }
     if (const int error = m_temporaryName.isEmpty() ? linkUnderTemporaryName() : 0)
         return systemReason(error);
-    // The name must still be what was looked up: the page itself, or nothing. Another file
-    // there (a link or a page put in its place meanwhile) is never renamed over.
+    // The new file takes the name in one step that fails, or is undone, where the name no
+    // longer names what was looked up: it is exchanged with the page, or put where nothing is.
+    const char *temporary = m_temporaryName.constData();
+    if (::renameat2(m_folder, temporary, m_folder, m_name.constData(),
+                    earlier ? RENAME_EXCHANGE : RENAME_NOREPLACE)
+        == 0) {
+        if (earlier)
+            return keepIfPageCameOut(*earlier);
+        m_temporaryName.clear();
+        return {};
+    }
+    if (errno == (earlier ? ENOENT : EEXIST))
+        return swappedPageReason();
+    return errno == EINVAL ? checkAndRename(earlier) : systemReason(errno);
+}
+
+// After the exchange, what came out under the temporary name must be the page looked up, which
+// then goes; anything else is exchanged back, so it keeps its name.
+QString PageReplacement::keepIfPageCameOut(const struct stat &earlier)
+{
+    const char *temporary = m_temporaryName.constData();
+    struct stat cameOut = {};
+    if (::fstatat(m_folder, temporary, &cameOut, AT_SYMLINK_NOFOLLOW) == 0
+        && sameFile(cameOut, earlier)) {
+        ::unlinkat(m_folder, temporary, 0);
+        m_temporaryName.clear();
+        return {};
+    }
+    if (::renameat2(m_folder, temporary, m_folder, m_name.constData(), RENAME_EXCHANGE) != 0) {
+        // The other file stays under the temporary name, which must then not be removed.
+        m_temporaryName.clear();
+        return systemReason(errno);
+    }
+    return swappedPageReason();
+}
+
+// Where the file system cannot exchange two names or refuse to replace one (EINVAL), the name
+// is checked and then renamed over: a file put in the page's place in the moment between the
+// two is renamed over.
+QString PageReplacement::checkAndRename(const struct stat *earlier)
+{
     struct stat now = {};
     const bool found = ::fstatat(m_folder, m_name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0;
-    const bool unchanged
-            = earlier ? found && now.st_dev == earlier->st_dev && now.st_ino == earlier->st_ino
-                      : !found && errno == ENOENT;
-    if (!unchanged)
+    if (earlier ? !found || !sameFile(now, *earlier) : found || errno != ENOENT)
         return swappedPageReason();
     if (::renameat(m_folder, m_temporaryName.constData(), m_folder, m_name.constData()) != 0)
         return systemReason(errno);

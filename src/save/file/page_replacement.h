@@ -14,9 +14,6 @@
 // page whole. It is made without a name (O_TMPFILE) where the file system can, so that an
 // unfinished one vanishes with the program; it is linked under a temporary name that fits
 // the folder's longest name just before the rename.
-// The reason a save gives where its path came to name another file while it was saved.
-QString swappedPageReason();
-
 class PageReplacement
 {
 public:
@@ -35,6 +32,8 @@ public:
 
 private:
     int linkUnderTemporaryName();
+    QString keepIfPageCameOut(const struct stat &earlier);
+    QString checkAndRename(const struct stat *earlier);
 
     int m_folder;
     QByteArray m_name;

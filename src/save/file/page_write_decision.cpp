@@ -17,6 +17,13 @@ PageWrite refuse(const QString &reason)
 
 } // namespace
 
+QString swappedPageReason()
+{
+    return QCoreApplication::translate("writePageFile",
+                                       "The file was swapped for another while it was being "
+                                       "saved; nothing was written.");
+}
+
 PageWrite decidePageWrite(const PageFacts &facts)
 {
     if (facts.lookupError != 0)
@@ -38,6 +45,8 @@ PageWrite decidePageWrite(const PageFacts &facts)
     case PageKind::RegularFile:
         break;
     }
+    if (facts.swapped)
+        return refuse(swappedPageReason());
     if (facts.access == PageAccess::None) {
         return refuse(QCoreApplication::translate("writePageFile", "The file is not writable: %1.")
                               .arg(systemReason(facts.openError)));

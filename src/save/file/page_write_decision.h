@@ -21,6 +21,7 @@ struct PageFacts
     PageKind kind = PageKind::Nothing;
     PageAccess access = PageAccess::None;
     int openError = 0; // why the page does not open for writing
+    bool swapped = false; // the name came to name another file than the page looked up
     int folderError = 0; // why the user may not add a file to its folder, or 0
     bool folderAppendOnly = false; // its folder keeps every name it has: nothing is renamed over
     nlink_t names = 1; // names (hard links) of the page
@@ -45,6 +46,9 @@ struct PageWrite
     PageWriteWay way;
     QString reason; // why a save is refused
 };
+
+// The reason a save gives where its path came to name another file while it was saved.
+QString swappedPageReason();
 
 // A page is replaced only where the new file can become the same page to everyone else: it
 // has one name, the user owns it and may give the new file its group, and may add a file to
