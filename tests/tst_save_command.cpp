@@ -163,10 +163,12 @@ void tst_SaveCommand::fileHoldsTheMainBoxExactly_data()
     QTest::newRow("declares ISO-8859-2") << "<meta charset='iso-8859-2'>\u0141\u00f3d\u017a \u00a9"
                                          << "<meta charset='iso-8859-2'>\xa3\xf3"
                                             "d\xbc &#169;"_ba;
-    // Other characters before a declaration that comes late, in a later piece of the box.
+    // Other characters before a declaration that comes late, in a later piece of the box:
+    // Blink and WebKit apply a late one only to what follows it, so all are references.
     const QString far = QString(70000, u'x');
-    QTest::newRow("declared late") << u"\u00e9"_s + far + u"<meta charset=koi8-r>\u0416"_s
-                                   << "&#233;"_ba + far.toLatin1() + "<meta charset=koi8-r>\xf6"_ba;
+    QTest::newRow("declared late")
+            << u"\u00e9"_s + far + u"<meta charset=koi8-r>\u0416"_s
+            << "&#233;"_ba + far.toLatin1() + "<meta charset=koi8-r>&#1046;"_ba;
 }
 
 void tst_SaveCommand::fileHoldsTheMainBoxExactly()

@@ -34,8 +34,7 @@ const PageReading readings[] = {
         // a tentative charset, which the first <meta> the parser meets anywhere in the page
         // changes, the page read again from its start. The parser keeps the first of two
         // attributes and, where a charset attribute names no encoding, takes the content one.
-        {"the HTML standard",
-         XmlPage::never,
+        {XmlPage::never,
          lookThenPrescan,
          XmlDeclarationReading::strict,
          {textElements,
@@ -50,8 +49,7 @@ const PageReading readings[] = {
         // without http-equiv too; <noscript> is markup; an XML declaration is read leniently.
         // A declaration past the first bytes reaches only what follows it (a title before it
         // showed as windows-1252 when the page came slowly).
-        {"Blink",
-         XmlPage::never,
+        {XmlPage::never,
          lookAlone,
          XmlDeclarationReading::lenient,
          {textElementsButNoscript,
@@ -64,8 +62,7 @@ const PageReading readings[] = {
          LateDeclaration::appliesToWhatFollows},
         // Gecko: the first of two attributes counts; the text of <noscript> is skipped too. It
         // waits for the look to end before it decodes the page.
-        {"Gecko",
-         XmlPage::never,
+        {XmlPage::never,
          lookAlone,
          XmlDeclarationReading::strict,
          {textElements,
@@ -79,8 +76,7 @@ const PageReading readings[] = {
         // WebKit: the first of two charset attributes counts but the last of two content ones;
         // <noscript> is markup; it knows more labels. WebKitGTK takes a file for XML by what
         // its first bytes hold, and decodes it as it comes, as Blink does.
-        {"WebKit",
-         XmlPage::byItsFirstBytes,
+        {XmlPage::byItsFirstBytes,
          lookAlone,
          XmlDeclarationReading::strict,
          {textElementsButNoscript,
@@ -158,11 +154,6 @@ Reading read(const PageReading &reading, QByteArrayView start, const MarkupLook 
 }
 
 } // namespace
-
-std::span<const PageReading> pageReadings()
-{
-    return readings;
-}
 
 PageReadings readPage(QByteArrayView bytes)
 {

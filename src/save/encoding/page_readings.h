@@ -32,7 +32,6 @@ enum class LateDeclaration { appliesToTheWholePage, appliesToWhatFollows };
 
 struct PageReading
 {
-    const char *engine;
     XmlPage xmlPage;
     std::span<const ReadingStep> steps;
     XmlDeclarationReading xmlDeclaration;
@@ -40,8 +39,7 @@ struct PageReading
     LateDeclaration lateDeclaration;
 };
 
-// The four readings, in the order PageReadings holds them.
-std::span<const PageReading> pageReadings();
+// The four readings: the HTML standard's, Blink's, Gecko's and WebKit's, in that order.
 constexpr std::size_t readingCount = 4;
 
 // What one reading of a page's bytes gives: the charset it decodes them in, null when the
