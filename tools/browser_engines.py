@@ -18,6 +18,7 @@ Every wait is bounded: `seconds` (LOAD_SECONDS unless given) for a page to load 
 expression's value.
 """
 import base64
+import fcntl
 import json
 import os
 import re
@@ -54,8 +55,12 @@ class Chromium:
         self.from_chromium, from_chromium_end = os.pipe()
 
         def pipes_as_3_and_4():
-            os.dup2(to_chromium, 3)
-            os.dup2(from_chromium_end, 4)
+            # Copied above 4 first: a pipe that is already 3 or 4 would otherwise keep its
+            # close-on-exec flag (dup2 onto itself changes nothing) or be overwritten.
+            reading = fcntl.fcntl(to_chromium, fcntl.F_DUPFD, 10)
+            writing = fcntl.fcntl(from_chromium_end, fcntl.F_DUPFD, 10)
+            os.dup2(reading, 3)
+            os.dup2(writing, 4)
 
         command = ["chromium", "--headless", "--disable-gpu", "--disable-quic", "--no-first-run",
                    "--disable-background-networking", "--disable-component-update",
