@@ -103,6 +103,13 @@ void tst_PageEncoding::encodesAsTheCodePageHoldsIt_data()
             << "EUC-JP"_ba << u"\u00a2\u00a3\u00ac\u65e5"_s << "&#162;&#163;&#172;\xc6\xfc"_ba;
     QTest::newRow("ISO-2022-JP cent after an ideograph")
             << "ISO-2022-JP"_ba << u"\u65e5\u00a2"_s << "\x1b$BF|\x1b(B&#162;"_ba;
+    // glibc writes these as the bytes of other characters, which all three engines then show.
+    QTest::newRow("CP1258 tone mark and letters glibc writes as other characters")
+            << "CP1258"_ba << u"\u0340\u1e4c\u1fee\u00e0"_s << "&#832;&#7756;&#8174;\xe0"_ba;
+    // U+E5E5 as U+3000's bytes in glibc 2.36 and 2.41; U+20087 as a private character's in
+    // 2.36; U+E78D as a vertical form's in 2.41.
+    QTest::newRow("GB18030 characters glibc writes as other characters' bytes")
+            << "GB18030"_ba << u"\ue5e5\U00020087\ue78d"_s << "&#58853;&#131207;&#59277;"_ba;
 }
 
 void tst_PageEncoding::encodesAsTheCodePageHoldsIt()

@@ -7,9 +7,14 @@
 namespace {
 
 // glibc's tables for these codesets are older than the Encoding Standard's, or differ from
-// them. The 8-bit sets were checked byte for byte against Chromium, the multi-byte ones
-// character for character with tools/scan-browser-tables (Chromium 156, with the glibc of
-// Debian 12, 2.36, and of Debian 13, 2.41, which differ in GB18030 alone).
+// them. Every codeset a page is saved in, 8-bit and multi-byte, was checked character for
+// character with tools/scan-browser-tables: each character glibc writes, read by the
+// TextDecoder of Chromium 156.0.8078.129, Firefox 153.8.0esr and WebKitGTK 2.50.6 (Debian 12's
+// packages), with the glibc of Debian 12, 2.36, and of Debian 13, 2.41, which differ in
+// GB18030 alone. The three engines read every codeset alike, but for WebKitGTK's ISO-8859-16,
+// which reads nothing at all, whatever the bytes. What they read otherwise is listed here, or
+// caught by the encoder's own check: a character glibc itself reads back as another, or
+// writes as a letter and a combining accent (CP1255, CP1258), which every engine shows as two.
 constexpr CharacterRange koi8U[] = {
         {0x255D, 0x255D}, {0x256C, 0x256C}, // ╝ ╬ at 0xAE and 0xBE, read as ў Ў
 };
