@@ -61,8 +61,8 @@ QList<SavedPageRow> savedPageRows()
              "<script>/* <meta charset=\"windows-1251\"> */</script>"
              "<meta charset=\"koi8-r\" charset=\"windows-1251\">"_ba
                      + lifeReferences},
-            {"a label WebKit alone knows", u"<meta charset=\"cp936\">\u4e2d\u6587"_s,
-             "<meta charset=\"cp936\">&#20013;&#25991;"_ba},
+            {"a label WebKit alone knows", u"<meta charset=\"cp936\">Gr\u00fc\u00dfe"_s,
+             "<meta charset=\"cp936\">Gr&#252;&#223;e"_ba},
             {"XHTML, which WebKitGTK reads as XML",
              u"<html xmlns=\"http://www.w3.org/1999/xhtml\"><head>"
              u"<meta charset=\"windows-1251\"/></head><body>"_s

@@ -235,6 +235,8 @@ void tst_PageEncoding::findsTheDeclaration_data()
         {"EUC-KR", "UTF-8", "EUC-KR", "EUC-KR"});
     row("comment before it", "<!-- <meta charset=koi8-r> --><meta charset=utf-8>", {"UTF-8"});
     row("a comment holding >", "<!-- a > <meta charset=koi8-r> --><meta charset=utf-8>", {"UTF-8"});
+    row("a comment holding > in a script", "<script><!-- a > <meta charset=koi8-r> --></script>",
+        {none});
     row("in a script", "<script>s='<meta charset=utf-8>'</script><meta charset=big5>", {"Big5"});
     row("only in a script", "<script>s='<meta charset=utf-8>'</script>",
         {"UTF-8", none, none, none});
