@@ -96,11 +96,11 @@ int main(int argc, char *argv[])
     report("error box", errorText);
     report("text kept", documentText(hmbox) == page ? QStringLiteral("yes") : QStringLiteral("no"));
     const std::optional<QByteArray> after = regularFileBytes(path);
-    report("earlier file", !earlier                                    ? QStringLiteral("none")
-                           : !after                                    ? QStringLiteral("gone")
-                           : *after == *earlier                        ? QStringLiteral("intact")
+    report("earlier file", !earlier                     ? QStringLiteral("none")
+                           : !after                     ? QStringLiteral("gone")
+                           : *after == *earlier         ? QStringLiteral("intact")
                            : *after == savedBytes(page) ? QStringLiteral("new page")
-                                                                       : QStringLiteral("changed"));
+                                                        : QStringLiteral("changed"));
     QStringList stray;
     for (const QString &entry : folderEntries(path)) {
         if (!entriesBefore.contains(entry) && entry != QFileInfo(path).fileName())
